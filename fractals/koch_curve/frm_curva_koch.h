@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+
+#include "fractals/shell/single_level_window.h"
+
+namespace velquora {
+
+// The Koch curve of one level, 0 to 6.
+class FrmCurvaKoch : public SingleLevelWindow {
+  Q_OBJECT
+
+ public:
+  FrmCurvaKoch();
+
+  std::int16_t Nivel = 0;
+
+ protected:
+  void botGerar_Click() override;
+
+ private:
+  void Form_Load();
+};
+
+}  // namespace velquora

@@ -1,0 +1,63 @@
+#include "form.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+#include "surface/picture_box.h"
+
+namespace velquora {
+
+Form::Form(const QString& legenda, TamanhoTwips areaCliente) : QWidget(nullptr) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(legenda);
+  setFixedSize(areaCliente.pixels());
+}
+
+void Form::mostra() {
+  if (isVisible()) {
+    if (isMinimized()) showNormal();
+    if (!isActiveWindow()) raise();
+    activateWindow();
+    return;
+  }
+  const bool primeiraVez = !jaMostrado_;
+  jaMostrado_ = true;
+  if (primeiraVez && centra_) centra();
+  show();
+  // The frame is known once the window is shown; centre the framed window.
+  if (primeiraVez && centra_) centra();
+  activateWindow();
+}
+
+void Form::centra() {
+  if (const QScreen* tela = QGuiApplication::primaryScreen()) {
+    const QSize moldurada = frameGeometry().size();
+    move(tela->availableGeometry().center() - QPoint(moldurada.width() / 2, moldurada.height() / 2));
+  }
+}
+
+void Form::closeEvent(QCloseEvent* evento) {
+  QWidget::closeEvent(evento);
+  if (evento->isAccepted()) fechado_ = true;
+}
+
+void Form::paintEvent(QPaintEvent*) {
+  // A thin line around each drawing box of the window, just outside it.
+  QPainter p(this);
+  p.setPen(QColor(128, 128, 128));
+  for (const PictureBox* caixa : findChildren<PictureBox*>(Qt::FindDirectChildrenOnly)) {
+    if (caixa->temMoldura() && caixa->isVisible()) p.drawRect(caixa->geometry().adjusted(-1, -1, 0, 0));
+  }
+}
+
+void Form::ordemTab(std::initializer_list<QWidget*> controles) {
+  QWidget* anterior = nullptr;
+  for (QWidget* c : controles) {
+    if (anterior != nullptr) QWidget::setTabOrder(anterior, c);
+    anterior = c;
+  }
+}
+
+}  // namespace velquora

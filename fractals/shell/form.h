@@ -1,0 +1,46 @@
+#pragma once
+// Base of every window of the program: a top-level window with a fixed
+// client area, no owner, centred on the screen the first time it is shown.
+// Closing it destroys it with everything drawn in it; whoever shows windows
+// then makes a new one (see app/window_slot.h).
+
+#include <QString>
+#include <QWidget>
+#include <initializer_list>
+
+#include "surface/twips.h"
+
+namespace velquora {
+
+class Form : public QWidget {
+  Q_OBJECT
+
+ public:
+  Form(const QString& legenda, TamanhoTwips areaCliente);
+
+  // Shows the window modeless, or brings it to the front if it is visible.
+  void mostra();
+
+  // True once the user has closed the window; it is then hidden and is
+  // destroyed as soon as control returns to the event loop.
+  bool fechado() const { return fechado_; }
+
+ protected:
+  void closeEvent(QCloseEvent* evento) override;
+  void paintEvent(QPaintEvent* evento) override;
+
+  // Windows that place themselves at load turn the centring off.
+  void setCentraAoMostrar(bool centra) { centra_ = centra; }
+
+  // Keyboard focus moves through these controls in this order.
+  static void ordemTab(std::initializer_list<QWidget*> controles);
+
+ private:
+  void centra();
+
+  bool centra_ = true;
+  bool jaMostrado_ = false;
+  bool fechado_ = false;
+};
+
+}  // namespace velquora

@@ -1,0 +1,41 @@
+#include "single_level_window.h"
+
+namespace velquora {
+
+SingleLevelWindow::SingleLevelWindow(const LayoutUmNivel& layout)
+    : Form(QString::fromUtf8(layout.legenda), layout.areaCliente) {
+  if (!layout.figura.vazio()) {
+    Figura = new PictureBox(this);
+    Figura->setObjectName(QStringLiteral("Figura"));
+    Figura->setGeometry(layout.figura.pixels());
+  }
+
+  Frame1 = new QGroupBox(this);
+  Frame1->setObjectName(QStringLiteral("Frame1"));
+  Frame1->setGeometry(layout.frame1.pixels());
+
+  Label1 = CriaRotulo(Frame1, "Label1", QString::fromUtf8(layout.textoLabel1), layout.label1, 18);
+  LabNivel = CriaRotulo(Frame1, "LabNivel", QStringLiteral("0"), layout.labNivel, 18, RGB(255, 0, 0));
+  if (!layout.brNivel.vazio()) {
+    BrNivel = CriaBarra(Frame1, "BrNivel", layout.brNivel, 0, layout.nivelMaximo);
+    connect(BrNivel, &QScrollBar::valueChanged, this, [this] { BrNivel_Change(); });
+  }
+  botGerar = new BotaoComando(Frame1, "botGerar", QStringLiteral("Gerar"), layout.botGerar, 18);
+  botApagar = new BotaoComando(Frame1, "botApagar", QStringLiteral("Apagar"), layout.botApagar, 18);
+  connect(botGerar, &QPushButton::clicked, this, [this] { botGerar_Click(); });
+  connect(botApagar, &QPushButton::clicked, this, [this] { botApagar_Click(); });
+
+  if (BrNivel != nullptr) {
+    ordemTab({botApagar, BrNivel, botGerar});
+  } else {
+    ordemTab({botApagar, botGerar});
+  }
+}
+
+void SingleLevelWindow::botApagar_Click() {
+  if (Figura != nullptr) Figura->Cls();
+}
+
+void SingleLevelWindow::BrNivel_Change() { LabNivel->setText(QString::number(BrNivel->value())); }
+
+}  // namespace velquora

@@ -1,0 +1,226 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+
+#include "app/frm_modo_ns.h"
+#include "app/frm_velquora.h"
+#include "app/window_slot.h"
+#include "fractals/koch_curve/frm_curva_koch.h"
+#include "fractals/koch_curve/frm_fig_curva_koch.h"
+#include "fractals/shell/controls.h"
+#include "support/window_checks.h"
+
+using namespace velquora;
+using teste::ProcessaEventos;
+
+namespace {
+
+void clica(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2)); }
+
+void fechaTudo() {
+  for (QWidget* w : QApplication::topLevelWidgets()) w->close();
+  ProcessaEventos();
+}
+
+QList<Form*> janelasVisiveis() {
+  QList<Form*> visiveis;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* f = qobject_cast<Form*>(w); f != nullptr && f->isVisible()) visiveis << f;
+  }
+  return visiveis;
+}
+
+constexpr Fractal Todas[] = {Fractal::CurvaKoch,  Fractal::FlocoNeve,  Fractal::TriangSierpinski,
+                             Fractal::SierpinskiPontos, Fractal::Circular, Fractal::CurvaPeano,
+                             Fractal::ConjCantor, Fractal::Arvore};
+
+}  // namespace
+
+class TstApp : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void cleanup() { fechaTudo(); }
+
+  void mainMenuLayout() {
+    FrmVelquora& menu = Mostra<FrmVelquora>();
+    QCOMPARE(menu.windowTitle(), QStringLiteral("Velquora"));
+    QCOMPARE(menu.size(), QSize(920, 604));
+    QCOMPARE(menu.palette().color(QPalette::Window), QColor(64, 64, 64));
+    QCOMPARE(menu.Label1->text(), QStringLiteral("VELQUORA"));
+    QCOMPARE(menu.Label1->font().pixelSize(), 48);
+    QCOMPARE(menu.botSierpinskiPt->geometry(), QRect(24, 368, 233, 69));
+    QCOMPARE(menu.botArvore->text(), QStringLiteral("Árvore Bifurcada"));
+    QCOMPARE(menu.Image1->geometry(), QRect(388, 216, 146, 94));
+    QCOMPARE(menu.Image1->pixmap().size(), QSize(166, 110));
+
+    // Tab order: the left column top to bottom, then the right one.
+    QList<QWidget*> ordem;
+    QWidget* w = menu.botCurvaKoch;
+    for (int i = 0; i < 8; ++i, w = w->nextInFocusChain()) {
+      while (w->focusPolicy() == Qt::NoFocus) w = w->nextInFocusChain();
+      ordem << w;
+    }
+    const QList<QWidget*> esperada{menu.botCurvaKoch, menu.botFlocoNeve, menu.botTriagSierpinski,
+                                   menu.botSierpinskiPt, menu.botCircular, menu.botCurvaPeano,
+                                   menu.botConjCantor, menu.botArvore};
+    QCOMPARE(ordem, esperada);
+  }
+
+  void longCaptionWrapsOntoTwoLines() {
+    FrmVelquora& menu = Mostra<FrmVelquora>();
+    auto* botao = qobject_cast<BotaoComando*>(menu.botSierpinskiPt);
+    QVERIFY(botao != nullptr);
+    QCOMPARE(botao->linhasDaLegenda(),
+             QStringList({QStringLiteral("Triângulo de Sierpinski"), QStringLiteral("Construção por Pontos")}));
+    QCOMPARE(qobject_cast<BotaoComando*>(menu.botCurvaKoch)->linhasDaLegenda().size(), 1);
+  }
+
+  void menuButtonShowsItsChooserOnce() {
+    FrmVelquora& menu = Mostra<FrmVelquora>();
+    clica(menu.botCurvaKoch);
+    FrmModoNS* primeira = SlotEscolha(Fractal::CurvaKoch).instancia();
+    QVERIFY(primeira != nullptr && primeira->isVisible());
+    QCOMPARE(primeira->windowTitle(), QStringLiteral("Curva de Koch"));
+    QCOMPARE(primeira->objectName(), QStringLiteral("frmCurvaKochNS"));
+    clica(menu.botCurvaKoch);
+    QCOMPARE(SlotEscolha(Fractal::CurvaKoch).instancia(), primeira);
+    int escolhas = 0;
+    for (Form* f : janelasVisiveis()) escolhas += qobject_cast<FrmModoNS*>(f) != nullptr;
+    QCOMPARE(escolhas, 1);
+  }
+
+  void choosersHaveTheirCaptions() {
+    const char* legendas[] = {"Curva de Koch", "Floco de Neve de Koch", "Triângulo de Sierpinski",
+                              "Triângulo de Sierpinski - Pontos", "Tetracírculo", "Curva de Peano",
+                              "Conjunto de Cantor", "Árvore Bifurcada"};
+    FrmVelquora& menu = Mostra<FrmVelquora>();
+    QPushButton* botoes[] = {menu.botCurvaKoch, menu.botFlocoNeve,  menu.botTriagSierpinski, menu.botSierpinskiPt,
+                             menu.botCircular,  menu.botCurvaPeano, menu.botConjCantor,      menu.botArvore};
+    for (int i = 0; i < 8; ++i) {
+      clica(botoes[i]);
+      FrmModoNS* escolha = SlotEscolha(Todas[i]).instancia();
+      QVERIFY(escolha != nullptr);
+      QCOMPARE(escolha->windowTitle(), QString::fromUtf8(legendas[i]));
+      QCOMPARE(escolha->size(), QSize(291, 114));
+      QVERIFY(!escolha->CkNivel->isChecked() && !escolha->CkSeq->isChecked());
+    }
+    // Two choosers at once, each with its own boxes.
+    clica(SlotEscolha(Fractal::CurvaPeano).instancia()->CkSeq);
+    QVERIFY(SlotEscolha(Fractal::CurvaPeano).instancia()->CkSeq->isChecked());
+    QVERIFY(!SlotEscolha(Fractal::CurvaKoch).instancia()->CkSeq->isChecked());
+  }
+
+  void chooserBoxesExcludeEachOther() {
+    FrmModoNS& escolha = SlotEscolha(Fractal::CurvaKoch).Show();
+    clica(escolha.CkNivel);
+    QVERIFY(escolha.CkNivel->isChecked());
+    FrmCurvaKoch* umNivel = SlotDe<FrmCurvaKoch>().instancia();
+    QVERIFY(umNivel != nullptr && umNivel->isVisible());
+    QVERIFY(SlotDe<FrmFigCurvaKoch>().instancia() == nullptr);
+
+    clica(escolha.CkSeq);
+    QVERIFY(escolha.CkSeq->isChecked());
+    QVERIFY(!escolha.CkNivel->isChecked());
+    FrmFigCurvaKoch* sequencia = SlotDe<FrmFigCurvaKoch>().instancia();
+    QVERIFY(sequencia != nullptr && sequencia->isVisible());
+    QVERIFY(umNivel->isVisible());  // the other window stays open
+  }
+
+  void uncheckingShowsNothing() {
+    FrmModoNS& escolha = SlotEscolha(Fractal::CurvaKoch).Show();
+    clica(escolha.CkNivel);
+    SlotDe<FrmCurvaKoch>().instancia()->close();
+    ProcessaEventos();
+    clica(escolha.CkNivel);  // unchecks
+    QVERIFY(!escolha.CkNivel->isChecked() && !escolha.CkSeq->isChecked());
+    QVERIFY(SlotDe<FrmCurvaKoch>().instancia() == nullptr);
+    QCOMPARE(janelasVisiveis().size(), 1);
+  }
+
+  void chooserWithoutItsWindowsShowsNothing() {
+    // Until a fractal's windows exist its chooser only keeps its boxes.
+    for (Fractal f : Todas) {
+      FrmModoNS& escolha = SlotEscolha(f).Show();
+      const auto antes = janelasVisiveis().size();
+      clica(escolha.CkNivel);
+      if (Escolha(f).mostraNivel == nullptr) QCOMPARE(janelasVisiveis().size(), antes);
+      const auto depois = janelasVisiveis().size();
+      clica(escolha.CkSeq);
+      if (Escolha(f).mostraSequencia == nullptr) QCOMPARE(janelasVisiveis().size(), depois);
+    }
+  }
+
+  void closedWindowComesBackEmptyAndReset() {
+    FrmModoNS& escolha = SlotEscolha(Fractal::CurvaKoch).Show();
+    clica(escolha.CkNivel);
+    QPointer<FrmCurvaKoch> antiga = SlotDe<FrmCurvaKoch>().instancia();
+    antiga->BrNivel->setValue(3);
+    clica(antiga->botGerar);
+    QVERIFY(teste::PixelsDiferentes(antiga->Figura->image()) > 0);
+    antiga->close();
+    ProcessaEventos();
+    QVERIFY(antiga.isNull());  // controls and drawing are gone
+
+    clica(escolha.CkNivel);  // unchecks
+    clica(escolha.CkNivel);  // checks: shows the window again
+    FrmCurvaKoch* nova = SlotDe<FrmCurvaKoch>().instancia();
+    QVERIFY(nova != nullptr && nova->isVisible());
+    QCOMPARE(nova->BrNivel->value(), 0);
+    QCOMPARE(nova->LabNivel->text(), QStringLiteral("0"));
+    QCOMPARE(teste::PixelsDiferentes(nova->Figura->image()), 0);
+    // The load handler ran again: the user scale is in place.
+    QCOMPARE(nova->Figura->paraPixels(-200, 115), QPointF(0, 0));
+  }
+
+  void showingAgainBeforeTheCloseIsFinishedMakesANewWindow() {
+    FrmCurvaKoch& primeira = Mostra<FrmCurvaKoch>();
+    primeira.close();  // destroyed only when the event loop runs
+    FrmCurvaKoch& segunda = Mostra<FrmCurvaKoch>();
+    QVERIFY(&segunda != &primeira);
+    QVERIFY(segunda.isVisible());
+    ProcessaEventos();
+    QCOMPARE(SlotDe<FrmCurvaKoch>().instancia(), &segunda);
+  }
+
+  void closingTheMenuLeavesTheOthers() {
+    FrmVelquora& menu = Mostra<FrmVelquora>();
+    clica(menu.botCurvaKoch);
+    menu.close();
+    ProcessaEventos();
+    QVERIFY(SlotDe<FrmVelquora>().instancia() == nullptr);
+    QVERIFY(SlotEscolha(Fractal::CurvaKoch).instancia()->isVisible());
+  }
+
+  void windowsOpenCentred() {
+    FrmModoNS& escolha = SlotEscolha(Fractal::CurvaKoch).Show();
+    const QRect livre = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(std::abs(escolha.frameGeometry().center().x() - livre.center().x()) <= 1);
+    QVERIFY(std::abs(escolha.frameGeometry().center().y() - livre.center().y()) <= 1);
+  }
+
+  void noCaptionIsCutOff() {
+    // The menu, every chooser and every window a chooser opens.
+    QStringList cortadas;
+    auto confere = [&](QWidget* janela) {
+      for (const QString& c : teste::LegendasCortadas(janela)) cortadas << janela->windowTitle() + QStringLiteral(" / ") + c;
+    };
+    confere(&Mostra<FrmVelquora>());
+    for (Fractal f : Todas) {
+      FrmModoNS& escolha = SlotEscolha(f).Show();
+      confere(&escolha);
+      const auto antes = janelasVisiveis();
+      clica(escolha.CkNivel);
+      clica(escolha.CkSeq);
+      for (Form* janela : janelasVisiveis()) {
+        if (!antes.contains(janela)) confere(janela);
+      }
+    }
+    QVERIFY2(cortadas.isEmpty(), qPrintable(cortadas.join(QLatin1Char('\n'))));
+  }
+};
+
+QTEST_MAIN(TstApp)
+#include "tst_app.moc"
