@@ -7,24 +7,35 @@
 
 namespace velquora {
 
-QImage Emblema() {
-  ImageCanvas tela(QSize(166, 110), RGB(64, 64, 64));
-  tela.Scale(-151, 100, 151, -100);
+namespace {
 
-  // The snowflake's outline around its centre, walked clockwise so every
-  // raised third points out.
-  const double xs[] = {-80, 0, 80, -80};
-  const double ys[] = {-46.188, 92.376, -46.188, -46.188};
+// A Koch snowflake of the level around the origin, with sides of `lado`,
+// filled with the colour. The triangle is walked clockwise, so every raised
+// third points out.
+void floco(ImageCanvas& tela, double lado, std::int16_t nivel, Cor cor) {
+  const double base = -lado * 0.28867513459481287;  // a third of the height below the centre
+  const double xs[] = {-lado / 2, 0, lado / 2, -lado / 2};
+  const double ys[] = {base, base + lado * 0.8660254037844386, base, base};
   std::vector<PontoPixel> contorno;
-  for (int lado = 0; lado < 3; ++lado) {
-    DesenhaKoch(xs[lado], ys[lado], xs[lado + 1], ys[lado + 1], 0, 3, [&](double x1, double y1, double, double) {
+  for (int i = 0; i < 3; ++i) {
+    DesenhaKoch(xs[i], ys[i], xs[i + 1], ys[i + 1], 0, nivel, [&](double x1, double y1, double, double) {
       const QPointF p = tela.paraPixels(x1, y1);
       contorno.push_back({static_cast<std::int32_t>(p.x()), static_cast<std::int32_t>(p.y())});
     });
   }
-  tela.setFillStyle(0);
-  tela.setFillColor(RGB(70, 150, 230));
+  tela.setFillColor(cor);
   tela.Polygon(contorno.data(), static_cast<int>(contorno.size()));
+}
+
+}  // namespace
+
+QImage Emblema() {
+  ImageCanvas tela(QSize(166, 110), RGB(64, 64, 64));
+  tela.Scale(-151, 100, 151, -100);
+  tela.setFillStyle(0);
+  floco(tela, 160, 4, RGB(40, 110, 200));
+  floco(tela, 105, 3, RGB(90, 170, 240));
+  floco(tela, 55, 2, RGB(235, 245, 255));
   return tela.image();
 }
 
