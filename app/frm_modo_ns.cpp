@@ -5,7 +5,13 @@
 
 #include "fractals/koch_curve/frm_curva_koch.h"
 #include "fractals/koch_curve/frm_fig_curva_koch.h"
+#include "fractals/koch_snowflake/frm_fig_floco_neve.h"
+#include "fractals/koch_snowflake/frm_floco_de_neve.h"
 #include "fractals/shell/controls.h"
+#include "fractals/sierpinski/frm_fig_triang_sierpinski.h"
+#include "fractals/sierpinski/frm_sierpinski.h"
+#include "fractals/sierpinski_points/frm_fig_ponto_sierpinski.h"
+#include "fractals/sierpinski_points/frm_sierpinski_pontos.h"
 
 namespace velquora {
 
@@ -18,9 +24,10 @@ void mostra() {
 
 const std::array<LinhaEscolha, 8> Escolhas{{
     {"frmCurvaKochNS", "Curva de Koch", &mostra<FrmCurvaKoch>, &mostra<FrmFigCurvaKoch>},
-    {"frmFlocoNeveKochNS", "Floco de Neve de Koch", nullptr, nullptr},
-    {"frmTriangSierpinskiNS", "Triângulo de Sierpinski", nullptr, nullptr},
-    {"frmTriangSierpinskiPNS", "Triângulo de Sierpinski - Pontos", nullptr, nullptr},
+    {"frmFlocoNeveKochNS", "Floco de Neve de Koch", &mostra<FrmFlocoDeNeve>, &mostra<FrmFigFlocoNeve>},
+    {"frmTriangSierpinskiNS", "Triângulo de Sierpinski", &mostra<FrmSierpinski>, &mostra<FrmFigTriangSierpinski>},
+    {"frmTriangSierpinskiPNS", "Triângulo de Sierpinski - Pontos", &mostra<frmSierpinski_Pontos>,
+     &mostra<FrmFigPontoSierpinski>},
     {"frmCircularNS", "Tetracírculo", nullptr, nullptr},
     {"frmPeanoNS", "Curva de Peano", nullptr, nullptr},
     {"frmCantorNS", "Conjunto de Cantor", nullptr, nullptr},

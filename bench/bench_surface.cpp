@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "fractals/koch_curve/koch.h"
+#include "fractals/sierpinski/sierpinski.h"
 #include "surface/image_canvas.h"
 
 using namespace velquora;
@@ -47,6 +48,24 @@ void MeioMilhaoDeSegmentos(benchmark::State& estado) {
   estado.SetItemsProcessed(estado.iterations() * 531441);
 }
 BENCHMARK(MeioMilhaoDeSegmentos)->Unit(benchmark::kMillisecond);
+
+// The Sierpinski triangle of level 10: one black triangle and 29,524 white
+// holes, one polygon each.
+void SierpinskiNivelDez(benchmark::State& estado) {
+  ImageCanvas tela(QSize(401, 347));
+  tela.setScaleMode(3);
+  const GeradorSierpinski g(1);
+  for (auto _ : estado) {
+    tela.Cls();
+    PreencheTriangulo(tela, g.CantosDoTriangulo(), RGB(0, 0, 0));
+    GeradorSierpinski::RetiraTriangulos(10, [&](const float& p, const float& q, const float& r) {
+      PreencheTriangulo(tela, g.CantosDoBuraco(p, q, r), RGB(255, 255, 255));
+    });
+    benchmark::DoNotOptimize(tela.image().constBits());
+  }
+  estado.SetItemsProcessed(estado.iterations() * (1 + BuracosDoNivel(10)));
+}
+BENCHMARK(SierpinskiNivelDez)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

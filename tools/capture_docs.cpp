@@ -18,7 +18,13 @@
 #include "app/window_slot.h"
 #include "fractals/koch_curve/frm_curva_koch.h"
 #include "fractals/koch_curve/frm_fig_curva_koch.h"
+#include "fractals/koch_snowflake/frm_fig_floco_neve.h"
+#include "fractals/koch_snowflake/frm_floco_de_neve.h"
 #include "fractals/shell/controls.h"
+#include "fractals/sierpinski/frm_fig_triang_sierpinski.h"
+#include "fractals/sierpinski/frm_sierpinski.h"
+#include "fractals/sierpinski_points/frm_fig_ponto_sierpinski.h"
+#include "fractals/sierpinski_points/frm_sierpinski_pontos.h"
 
 using namespace velquora;
 
@@ -51,14 +57,16 @@ QImage comLegenda(QWidget* janela) {
   return quadro;
 }
 
+// The single-level window of a fractal at a level, after `vezes` presses of
+// "Gerar" (the points window adds a batch with each).
 template <class T>
-T* escolheNivel(Fractal f, int nivel) {
+T* escolheNivel(Fractal f, int nivel, int vezes = 1) {
   FrmModoNS& escolha = SlotEscolha(f).Show();
   escolha.CkNivel->setChecked(false);
   escolha.CkNivel->setChecked(true);
   T* janela = SlotDe<T>().instancia();
   if (janela->BrNivel != nullptr) janela->BrNivel->setValue(nivel);
-  janela->botGerar->click();
+  for (int i = 0; i < vezes; ++i) janela->botGerar->click();
   return janela;
 }
 
@@ -78,6 +86,13 @@ const std::vector<Cena>& cenas() {
       {"chooser.png", [] { return &SlotEscolha(Fractal::CurvaKoch).Show(); }},
       {"koch_curve.png", [] { return escolheNivel<FrmCurvaKoch>(Fractal::CurvaKoch, 4); }},
       {"koch_curve_sequence.png", [] { return escolheSequencia<FrmFigCurvaKoch>(Fractal::CurvaKoch); }},
+      {"koch_snowflake.png", [] { return escolheNivel<FrmFlocoDeNeve>(Fractal::FlocoNeve, 5); }},
+      {"koch_snowflake_sequence.png", [] { return escolheSequencia<FrmFigFlocoNeve>(Fractal::FlocoNeve); }},
+      {"sierpinski.png", [] { return escolheNivel<FrmSierpinski>(Fractal::TriangSierpinski, 6); }},
+      {"sierpinski_sequence.png", [] { return escolheSequencia<FrmFigTriangSierpinski>(Fractal::TriangSierpinski); }},
+      {"sierpinski_points.png", [] { return escolheNivel<frmSierpinski_Pontos>(Fractal::SierpinskiPontos, 0, 10); }},
+      {"sierpinski_points_sequence.png",
+       [] { return escolheSequencia<FrmFigPontoSierpinski>(Fractal::SierpinskiPontos); }},
   };
   return lista;
 }

@@ -13,6 +13,18 @@ SingleLevelWindow::SingleLevelWindow(const LayoutUmNivel& layout)
   Frame1 = new QGroupBox(this);
   Frame1->setObjectName(QStringLiteral("Frame1"));
   Frame1->setGeometry(layout.frame1.pixels());
+  if (layout.corDeFundo) {
+    // The frame has its own background, the system colour, not the window's.
+    QPalette doQuadro = Frame1->palette();
+    doQuadro.setColor(QPalette::Window, doQuadro.color(QPalette::Window));
+    Frame1->setPalette(doQuadro);
+    Frame1->setAutoFillBackground(true);
+    const Cor c = *layout.corDeFundo;
+    QPalette daJanela = palette();
+    daJanela.setColor(QPalette::Window, QColor(Vermelho(c), Verde(c), Azul(c)));
+    setPalette(daJanela);
+    setAutoFillBackground(true);
+  }
 
   Label1 = CriaRotulo(Frame1, "Label1", QString::fromUtf8(layout.textoLabel1), layout.label1, 18);
   LabNivel = CriaRotulo(Frame1, "LabNivel", QStringLiteral("0"), layout.labNivel, 18, RGB(255, 0, 0));

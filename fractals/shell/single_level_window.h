@@ -3,12 +3,14 @@
 // holding the caption "Nível:", the level read-out `LabNivel`, the level
 // scroll bar `BrNivel` and the buttons "Gerar" and "Apagar". A window gives
 // its own sizes, captions and level range in a LayoutUmNivel and its drawing
-// in botGerar_Click.
+// in botGerar_Click. A window without a level (the points window) leaves
+// `brNivel` empty and gets no scroll bar.
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <optional>
 
 #include "fractals/shell/controls.h"
 #include "fractals/shell/form.h"
@@ -30,6 +32,9 @@ struct LayoutUmNivel {
   Twips botApagar;
   int nivelMaximo = 0;
   const char* textoLabel1 = "Nível:";
+  // The window's background; the system colour when empty. The frame keeps
+  // the system colour either way.
+  std::optional<Cor> corDeFundo = std::nullopt;
 };
 
 class SingleLevelWindow : public Form {

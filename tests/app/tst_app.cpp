@@ -9,7 +9,13 @@
 #include "app/window_slot.h"
 #include "fractals/koch_curve/frm_curva_koch.h"
 #include "fractals/koch_curve/frm_fig_curva_koch.h"
+#include "fractals/koch_snowflake/frm_fig_floco_neve.h"
+#include "fractals/koch_snowflake/frm_floco_de_neve.h"
 #include "fractals/shell/controls.h"
+#include "fractals/sierpinski/frm_fig_triang_sierpinski.h"
+#include "fractals/sierpinski/frm_sierpinski.h"
+#include "fractals/sierpinski_points/frm_fig_ponto_sierpinski.h"
+#include "fractals/sierpinski_points/frm_sierpinski_pontos.h"
 #include "support/window_checks.h"
 
 using namespace velquora;
@@ -30,6 +36,26 @@ QList<Form*> janelasVisiveis() {
     if (auto* f = qobject_cast<Form*>(w); f != nullptr && f->isVisible()) visiveis << f;
   }
   return visiveis;
+}
+
+// Checks a chooser's two boxes in turn and expects its two windows.
+template <class Nivel, class Sequencia>
+void confereEscolha(Fractal f, const QString& legendaNivel, const QString& legendaSequencia) {
+  FrmModoNS& escolha = SlotEscolha(f).Show();
+  clica(escolha.CkNivel);
+  Nivel* umNivel = SlotDe<Nivel>().instancia();
+  QVERIFY(umNivel != nullptr && umNivel->isVisible());
+  QCOMPARE(umNivel->windowTitle(), legendaNivel);
+  QVERIFY(SlotDe<Sequencia>().instancia() == nullptr);
+  clica(escolha.CkSeq);
+  QVERIFY(!escolha.CkNivel->isChecked());
+  Sequencia* sequencia = SlotDe<Sequencia>().instancia();
+  QVERIFY(sequencia != nullptr && sequencia->isVisible());
+  QCOMPARE(sequencia->windowTitle(), legendaSequencia);
+  QVERIFY(umNivel->isVisible());
+  // Showing again reuses the one instance.
+  clica(escolha.CkNivel);
+  QCOMPARE(SlotDe<Nivel>().instancia(), umNivel);
 }
 
 constexpr Fractal Todas[] = {Fractal::CurvaKoch,  Fractal::FlocoNeve,  Fractal::TriangSierpinski,
@@ -173,6 +199,80 @@ class TstApp : public QObject {
     QCOMPARE(teste::PixelsDiferentes(nova->Figura->image()), 0);
     // The load handler ran again: the user scale is in place.
     QCOMPARE(nova->Figura->paraPixels(-200, 115), QPointF(0, 0));
+  }
+
+  void snowflakeChooserOpensBothWindows() {
+    confereEscolha<FrmFlocoDeNeve, FrmFigFlocoNeve>(Fractal::FlocoNeve, QStringLiteral("Floco de Neve de Koch"),
+                                                    QStringLiteral("Floco de Neve de Koch"));
+  }
+
+  void sierpinskiChooserOpensBothWindows() {
+    confereEscolha<FrmSierpinski, FrmFigTriangSierpinski>(Fractal::TriangSierpinski,
+                                                          QStringLiteral("Triângulo de Sierpinski"),
+                                                          QStringLiteral("Triângulo de Sierpinski"));
+  }
+
+  void pointsChooserOpensBothWindows() {
+    confereEscolha<frmSierpinski_Pontos, FrmFigPontoSierpinski>(
+        Fractal::SierpinskiPontos, QStringLiteral("Triângulo de Sierpinski - Construção por Pontos"),
+        QStringLiteral("Triângulo de Sierpinski - Contrução por Pontos"));
+  }
+
+  void closedPointsWindowComesBackEmptyWithCountZero() {
+    FrmModoNS& escolha = SlotEscolha(Fractal::SierpinskiPontos).Show();
+    clica(escolha.CkNivel);
+    QPointer<frmSierpinski_Pontos> antiga = SlotDe<frmSierpinski_Pontos>().instancia();
+    clica(antiga->botGerar);
+    clica(antiga->botGerar);
+    QCOMPARE(antiga->LabNivel->text(), QStringLiteral("20000"));
+    antiga->close();
+    ProcessaEventos();
+    QVERIFY(antiga.isNull());
+
+    clica(escolha.CkNivel);  // unchecks
+    clica(escolha.CkNivel);  // shows it again, loaded as new
+    frmSierpinski_Pontos* nova = SlotDe<frmSierpinski_Pontos>().instancia();
+    QVERIFY(nova != nullptr && nova->isVisible());
+    QCOMPARE(nova->LabNivel->text(), QStringLiteral("0"));
+    QCOMPARE(teste::PixelsDiferentes(nova->Figura->image()), 0);
+    QCOMPARE(nova->Figura->ScaleMode(), 3);
+    QCOMPARE(nova->Largura, std::int16_t(2953));
+    clica(nova->botGerar);
+    QCOMPARE(nova->LabNivel->text(), QStringLiteral("10000"));
+  }
+
+  void closedSequenceWindowsComeBackBlank() {
+    FrmModoNS& triangulo = SlotEscolha(Fractal::TriangSierpinski).Show();
+    clica(triangulo.CkSeq);
+    QPointer<FrmFigTriangSierpinski> antiga = SlotDe<FrmFigTriangSierpinski>().instancia();
+    emit antiga->Lb4->clicked();
+    QVERIFY(teste::PixelsDiferentes(antiga->Img4->image()) > 0);
+    antiga->close();
+    ProcessaEventos();
+    QVERIFY(antiga.isNull());
+    clica(triangulo.CkSeq);
+    clica(triangulo.CkSeq);
+    FrmFigTriangSierpinski* nova = SlotDe<FrmFigTriangSierpinski>().instancia();
+    QVERIFY(nova != nullptr);
+    for (PictureBox* img : {nova->Img1, nova->Img2, nova->Img3, nova->Img4}) {
+      QCOMPARE(img->geometry(), QRect(0, 0, 100, 100));
+      QCOMPARE(teste::PixelsDiferentes(img->image()), 0);
+    }
+
+    FrmModoNS& pontos = SlotEscolha(Fractal::SierpinskiPontos).Show();
+    clica(pontos.CkSeq);
+    QPointer<FrmFigPontoSierpinski> pontosAntiga = SlotDe<FrmFigPontoSierpinski>().instancia();
+    emit pontosAntiga->Lb2->clicked();
+    QVERIFY(teste::PixelsDiferentes(pontosAntiga->Fig2->image()) > 0);
+    pontosAntiga->close();
+    ProcessaEventos();
+    clica(pontos.CkSeq);
+    clica(pontos.CkSeq);
+    FrmFigPontoSierpinski* pontosNova = SlotDe<FrmFigPontoSierpinski>().instancia();
+    QVERIFY(pontosNova != nullptr && pontosNova != pontosAntiga.data());
+    for (PictureBox* fig : {pontosNova->Fig1, pontosNova->Fig2, pontosNova->Fig3, pontosNova->Fig4}) {
+      QCOMPARE(teste::PixelsDiferentes(fig->image()), 0);
+    }
   }
 
   void showingAgainBeforeTheCloseIsFinishedMakesANewWindow() {
