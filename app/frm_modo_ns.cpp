@@ -6,6 +6,10 @@
 #include "fractals/koch_curve/frm_curva_koch.h"
 #include "fractals/koch_curve/frm_fig_curva_koch.h"
 #include "fractals/shell/controls.h"
+#include "fractals/tetracirculo/frm_circulo.h"
+#include "fractals/tetracirculo/frm_fig_circular.h"
+#include "fractals/tree/frm_arvore.h"
+#include "fractals/tree/frm_fig_arvore.h"
 
 namespace velquora {
 
@@ -21,10 +25,10 @@ const std::array<LinhaEscolha, 8> Escolhas{{
     {"frmFlocoNeveKochNS", "Floco de Neve de Koch", nullptr, nullptr},
     {"frmTriangSierpinskiNS", "Triângulo de Sierpinski", nullptr, nullptr},
     {"frmTriangSierpinskiPNS", "Triângulo de Sierpinski - Pontos", nullptr, nullptr},
-    {"frmCircularNS", "Tetracírculo", nullptr, nullptr},
+    {"frmCircularNS", "Tetracírculo", &mostra<FrmCirculo>, &mostra<FrmFigCircular>},
     {"frmPeanoNS", "Curva de Peano", nullptr, nullptr},
     {"frmCantorNS", "Conjunto de Cantor", nullptr, nullptr},
-    {"frmArvoreNS", "Árvore Bifurcada", nullptr, nullptr},
+    {"frmArvoreNS", "Árvore Bifurcada", &mostra<FrmArvore>, &mostra<FrmFigArvore>},
 }};
 
 QCheckBox* criaCaixa(QWidget* pai, const char* nome, const char* texto, Twips lugar) {

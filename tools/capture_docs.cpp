@@ -19,6 +19,10 @@
 #include "fractals/koch_curve/frm_curva_koch.h"
 #include "fractals/koch_curve/frm_fig_curva_koch.h"
 #include "fractals/shell/controls.h"
+#include "fractals/tetracirculo/frm_circulo.h"
+#include "fractals/tetracirculo/frm_fig_circular.h"
+#include "fractals/tree/frm_arvore.h"
+#include "fractals/tree/frm_fig_arvore.h"
 
 using namespace velquora;
 
@@ -78,6 +82,16 @@ const std::vector<Cena>& cenas() {
       {"chooser.png", [] { return &SlotEscolha(Fractal::CurvaKoch).Show(); }},
       {"koch_curve.png", [] { return escolheNivel<FrmCurvaKoch>(Fractal::CurvaKoch, 4); }},
       {"koch_curve_sequence.png", [] { return escolheSequencia<FrmFigCurvaKoch>(Fractal::CurvaKoch); }},
+      {"tetracirculo.png", [] { return escolheNivel<FrmCirculo>(Fractal::Circular, 5); }},
+      {"tetracirculo_sequence.png", [] { return escolheSequencia<FrmFigCircular>(Fractal::Circular); }},
+      {"tree.png",
+       [] {
+         FrmArvore* janela = escolheNivel<FrmArvore>(Fractal::Arvore, 15);
+         janela->BrAng->setValue(90);
+         janela->botGerar->click();
+         return janela;
+       }},
+      {"tree_sequence.png", [] { return escolheSequencia<FrmFigArvore>(Fractal::Arvore); }},
   };
   return lista;
 }
