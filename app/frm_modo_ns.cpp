@@ -12,6 +12,10 @@
 #include "fractals/sierpinski/frm_sierpinski.h"
 #include "fractals/sierpinski_points/frm_fig_ponto_sierpinski.h"
 #include "fractals/sierpinski_points/frm_sierpinski_pontos.h"
+#include "fractals/tetracirculo/frm_circulo.h"
+#include "fractals/tetracirculo/frm_fig_circular.h"
+#include "fractals/tree/frm_arvore.h"
+#include "fractals/tree/frm_fig_arvore.h"
 
 namespace velquora {
 
@@ -28,10 +32,10 @@ const std::array<LinhaEscolha, 8> Escolhas{{
     {"frmTriangSierpinskiNS", "Triângulo de Sierpinski", &mostra<FrmSierpinski>, &mostra<FrmFigTriangSierpinski>},
     {"frmTriangSierpinskiPNS", "Triângulo de Sierpinski - Pontos", &mostra<frmSierpinski_Pontos>,
      &mostra<FrmFigPontoSierpinski>},
-    {"frmCircularNS", "Tetracírculo", nullptr, nullptr},
+    {"frmCircularNS", "Tetracírculo", &mostra<FrmCirculo>, &mostra<FrmFigCircular>},
     {"frmPeanoNS", "Curva de Peano", nullptr, nullptr},
     {"frmCantorNS", "Conjunto de Cantor", nullptr, nullptr},
-    {"frmArvoreNS", "Árvore Bifurcada", nullptr, nullptr},
+    {"frmArvoreNS", "Árvore Bifurcada", &mostra<FrmArvore>, &mostra<FrmFigArvore>},
 }};
 
 QCheckBox* criaCaixa(QWidget* pai, const char* nome, const char* texto, Twips lugar) {

@@ -25,6 +25,10 @@
 #include "fractals/sierpinski/frm_sierpinski.h"
 #include "fractals/sierpinski_points/frm_fig_ponto_sierpinski.h"
 #include "fractals/sierpinski_points/frm_sierpinski_pontos.h"
+#include "fractals/tetracirculo/frm_circulo.h"
+#include "fractals/tetracirculo/frm_fig_circular.h"
+#include "fractals/tree/frm_arvore.h"
+#include "fractals/tree/frm_fig_arvore.h"
 
 using namespace velquora;
 
@@ -93,6 +97,16 @@ const std::vector<Cena>& cenas() {
       {"sierpinski_points.png", [] { return escolheNivel<frmSierpinski_Pontos>(Fractal::SierpinskiPontos, 0, 10); }},
       {"sierpinski_points_sequence.png",
        [] { return escolheSequencia<FrmFigPontoSierpinski>(Fractal::SierpinskiPontos); }},
+      {"tetracirculo.png", [] { return escolheNivel<FrmCirculo>(Fractal::Circular, 5); }},
+      {"tetracirculo_sequence.png", [] { return escolheSequencia<FrmFigCircular>(Fractal::Circular); }},
+      {"tree.png",
+       [] {
+         FrmArvore* janela = escolheNivel<FrmArvore>(Fractal::Arvore, 15);
+         janela->BrAng->setValue(90);
+         janela->botGerar->click();
+         return janela;
+       }},
+      {"tree_sequence.png", [] { return escolheSequencia<FrmFigArvore>(Fractal::Arvore); }},
   };
   return lista;
 }
