@@ -3,8 +3,12 @@
 #include <array>
 #include <utility>
 
+#include "fractals/cantor/frm_cantor.h"
+#include "fractals/cantor/frm_fig_cantor.h"
 #include "fractals/koch_curve/frm_curva_koch.h"
 #include "fractals/koch_curve/frm_fig_curva_koch.h"
+#include "fractals/peano/frm_fig_peano.h"
+#include "fractals/peano/frm_peano.h"
 #include "fractals/shell/controls.h"
 
 namespace velquora {
@@ -22,8 +26,8 @@ const std::array<LinhaEscolha, 8> Escolhas{{
     {"frmTriangSierpinskiNS", "Triângulo de Sierpinski", nullptr, nullptr},
     {"frmTriangSierpinskiPNS", "Triângulo de Sierpinski - Pontos", nullptr, nullptr},
     {"frmCircularNS", "Tetracírculo", nullptr, nullptr},
-    {"frmPeanoNS", "Curva de Peano", nullptr, nullptr},
-    {"frmCantorNS", "Conjunto de Cantor", nullptr, nullptr},
+    {"frmPeanoNS", "Curva de Peano", &mostra<FrmPeano>, &mostra<FrmFigPeano>},
+    {"frmCantorNS", "Conjunto de Cantor", &mostra<frmCantor>, &mostra<FrmFigCantor>},
     {"frmArvoreNS", "Árvore Bifurcada", nullptr, nullptr},
 }};
 
