@@ -16,8 +16,12 @@
 #include "app/frm_modo_ns.h"
 #include "app/frm_velquora.h"
 #include "app/window_slot.h"
+#include "fractals/cantor/frm_cantor.h"
+#include "fractals/cantor/frm_fig_cantor.h"
 #include "fractals/koch_curve/frm_curva_koch.h"
 #include "fractals/koch_curve/frm_fig_curva_koch.h"
+#include "fractals/peano/frm_fig_peano.h"
+#include "fractals/peano/frm_peano.h"
 #include "fractals/shell/controls.h"
 
 using namespace velquora;
@@ -78,6 +82,10 @@ const std::vector<Cena>& cenas() {
       {"chooser.png", [] { return &SlotEscolha(Fractal::CurvaKoch).Show(); }},
       {"koch_curve.png", [] { return escolheNivel<FrmCurvaKoch>(Fractal::CurvaKoch, 4); }},
       {"koch_curve_sequence.png", [] { return escolheSequencia<FrmFigCurvaKoch>(Fractal::CurvaKoch); }},
+      {"cantor_set.png", [] { return escolheNivel<frmCantor>(Fractal::ConjCantor, 4); }},
+      {"cantor_set_sequence.png", [] { return escolheSequencia<FrmFigCantor>(Fractal::ConjCantor); }},
+      {"peano_curve.png", [] { return escolheNivel<FrmPeano>(Fractal::CurvaPeano, 4); }},
+      {"peano_curve_sequence.png", [] { return escolheSequencia<FrmFigPeano>(Fractal::CurvaPeano); }},
   };
   return lista;
 }
