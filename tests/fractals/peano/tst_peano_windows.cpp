@@ -107,6 +107,13 @@ class TstPeanoWindows : public QObject {
     QCOMPARE(um.Figura->paraPixels(300, -255), QPointF(709, 501));
     QCOMPARE(um.BrNivel->maximum(), 6);
     QCOMPARE(um.LabNivel->text(), QStringLiteral("0"));
+    QWidget* w = um.BrNivel;
+    QList<QWidget*> ordem;
+    for (int i = 0; i < 3; ++i, w = w->nextInFocusChain()) {
+      while (w->focusPolicy() == Qt::NoFocus) w = w->nextInFocusChain();
+      ordem << w;
+    }
+    QCOMPARE(ordem, (QList<QWidget*>{um.BrNivel, um.botGerar, um.botApagar}));
     FrmFigPeano seq;
     QCOMPARE(seq.windowTitle(), QStringLiteral("Curva de Peano"));
     QCOMPARE(seq.size(), QSize(676, 516));
