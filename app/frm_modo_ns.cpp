@@ -3,10 +3,14 @@
 #include <array>
 #include <utility>
 
+#include "fractals/cantor/frm_cantor.h"
+#include "fractals/cantor/frm_fig_cantor.h"
 #include "fractals/koch_curve/frm_curva_koch.h"
 #include "fractals/koch_curve/frm_fig_curva_koch.h"
 #include "fractals/koch_snowflake/frm_fig_floco_neve.h"
 #include "fractals/koch_snowflake/frm_floco_de_neve.h"
+#include "fractals/peano/frm_fig_peano.h"
+#include "fractals/peano/frm_peano.h"
 #include "fractals/shell/controls.h"
 #include "fractals/sierpinski/frm_fig_triang_sierpinski.h"
 #include "fractals/sierpinski/frm_sierpinski.h"
@@ -33,8 +37,8 @@ const std::array<LinhaEscolha, 8> Escolhas{{
     {"frmTriangSierpinskiPNS", "Triângulo de Sierpinski - Pontos", &mostra<frmSierpinski_Pontos>,
      &mostra<FrmFigPontoSierpinski>},
     {"frmCircularNS", "Tetracírculo", &mostra<FrmCirculo>, &mostra<FrmFigCircular>},
-    {"frmPeanoNS", "Curva de Peano", nullptr, nullptr},
-    {"frmCantorNS", "Conjunto de Cantor", nullptr, nullptr},
+    {"frmPeanoNS", "Curva de Peano", &mostra<FrmPeano>, &mostra<FrmFigPeano>},
+    {"frmCantorNS", "Conjunto de Cantor", &mostra<frmCantor>, &mostra<FrmFigCantor>},
     {"frmArvoreNS", "Árvore Bifurcada", &mostra<FrmArvore>, &mostra<FrmFigArvore>},
 }};
 

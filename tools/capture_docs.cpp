@@ -16,10 +16,14 @@
 #include "app/frm_modo_ns.h"
 #include "app/frm_velquora.h"
 #include "app/window_slot.h"
+#include "fractals/cantor/frm_cantor.h"
+#include "fractals/cantor/frm_fig_cantor.h"
 #include "fractals/koch_curve/frm_curva_koch.h"
 #include "fractals/koch_curve/frm_fig_curva_koch.h"
 #include "fractals/koch_snowflake/frm_fig_floco_neve.h"
 #include "fractals/koch_snowflake/frm_floco_de_neve.h"
+#include "fractals/peano/frm_fig_peano.h"
+#include "fractals/peano/frm_peano.h"
 #include "fractals/shell/controls.h"
 #include "fractals/sierpinski/frm_fig_triang_sierpinski.h"
 #include "fractals/sierpinski/frm_sierpinski.h"
@@ -107,6 +111,10 @@ const std::vector<Cena>& cenas() {
          return janela;
        }},
       {"tree_sequence.png", [] { return escolheSequencia<FrmFigArvore>(Fractal::Arvore); }},
+      {"cantor_set.png", [] { return escolheNivel<frmCantor>(Fractal::ConjCantor, 4); }},
+      {"cantor_set_sequence.png", [] { return escolheSequencia<FrmFigCantor>(Fractal::ConjCantor); }},
+      {"peano_curve.png", [] { return escolheNivel<FrmPeano>(Fractal::CurvaPeano, 4); }},
+      {"peano_curve_sequence.png", [] { return escolheSequencia<FrmFigPeano>(Fractal::CurvaPeano); }},
   };
   return lista;
 }

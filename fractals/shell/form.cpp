@@ -1,8 +1,10 @@
 #include "form.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 
 #include "surface/picture_box.h"
@@ -41,6 +43,26 @@ void Form::centra() {
 void Form::closeEvent(QCloseEvent* evento) {
   QWidget::closeEvent(evento);
   if (evento->isAccepted()) fechado_ = true;
+}
+
+bool Form::Cede() {
+  // While events run inside a handler, a close must not destroy the window
+  // under that handler: destruction is held back until the last yield ends.
+  if (cedendo_++ == 0) {
+    apagaAoFechar_ = testAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+  }
+  const QPointer<Form> vivo(this);
+  QCoreApplication::processEvents();
+  if (vivo.isNull()) return false;  // destroyed by some other means: touch nothing
+  if (--cedendo_ == 0) {
+    if (fechado_ && apagaAoFechar_) {
+      deleteLater();
+    } else {
+      setAttribute(Qt::WA_DeleteOnClose, apagaAoFechar_);
+    }
+  }
+  return !fechado_;
 }
 
 void Form::paintEvent(QPaintEvent*) {

@@ -25,6 +25,14 @@ class Form : public QWidget {
   // destroyed as soon as control returns to the event loop.
   bool fechado() const { return fechado_; }
 
+  // Lets the pending events run to completion in the middle of a drawing:
+  // repaints, clicks (which may start a drawing of their own inside this
+  // one), a close. Returns false once the window has been closed, and the
+  // drawing must then end at once. A window closed while it yields is hidden
+  // at once but destroyed only after the outermost yield has returned, so no
+  // drawing on the stack outlives its controls.
+  bool Cede();
+
  protected:
   void closeEvent(QCloseEvent* evento) override;
   void paintEvent(QPaintEvent* evento) override;
@@ -41,6 +49,8 @@ class Form : public QWidget {
   bool centra_ = true;
   bool jaMostrado_ = false;
   bool fechado_ = false;
+  int cedendo_ = 0;            // yields in progress, nested ones included
+  bool apagaAoFechar_ = true;  // WA_DeleteOnClose as it was before them
 };
 
 }  // namespace velquora

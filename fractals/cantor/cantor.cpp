@@ -1,0 +1,52 @@
+#include "cantor.h"
+
+#include <cmath>
+
+#include "surface/geometry.h"
+
+namespace velquora {
+
+void RodadaCantor(QString& cadeia) {
+  cadeia.replace(QStringLiteral("0"), QStringLiteral("000"));
+  cadeia.replace(QStringLiteral("1"), QStringLiteral("101"));
+}
+
+std::int32_t CelulasCantor(std::int32_t nivel) {
+  return static_cast<std::int32_t>(ArredondaPar(std::pow(3.0, nivel)));
+}
+
+bool ConjuntoCantor::Substituir(std::int32_t nivel) {
+  Cadeia = QStringLiteral("1");
+  for (std::int32_t k = 1; k <= nivel; ++k) {
+    RodadaCantor(Cadeia);
+    if (!janela_.Cede()) return false;
+  }
+  return true;
+}
+
+void ConjuntoCantor::DesenhaCantor(std::int32_t nivel) {
+  NumSegmentos = CelulasCantor(nivel);
+  Divisao.assign(static_cast<std::size_t>(NumSegmentos) + 1, 0.0);
+  for (std::int32_t i = 0; i < NumSegmentos; ++i) {
+    Divisao[static_cast<std::size_t>(i)] = XInicio + static_cast<double>(i) / NumSegmentos * (XFim - XInicio);
+  }
+  Divisao[static_cast<std::size_t>(NumSegmentos)] = XFim;
+  Divisao[0] = XInicio;
+  if (!Substituir(nivel)) return;
+
+  // NumSegmentos, Cadeia and Divisao are read at every step: a drawing nested
+  // in a yield may have replaced them. The last round (i = NumSegmentos) has
+  // no character and draws nothing.
+  for (std::int32_t i = 0; i <= NumSegmentos; ++i) {
+    if (!janela_.Cede()) return;
+    const auto celula = static_cast<std::size_t>(i);
+    if (celula < static_cast<std::size_t>(Cadeia.size()) && celula + 1 < Divisao.size() &&
+        Cadeia[i] == QLatin1Char('1')) {
+      XB = Divisao[celula + 1];
+      XA = Divisao[celula];
+      TracaSegmento();
+    }
+  }
+}
+
+}  // namespace velquora
