@@ -23,8 +23,6 @@ using teste::ProcessaEventos;
 
 namespace {
 
-void clica(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2)); }
-
 void fechaTudo() {
   for (QWidget* w : QApplication::topLevelWidgets()) w->close();
   ProcessaEventos();
@@ -42,19 +40,19 @@ QList<Form*> janelasVisiveis() {
 template <class Nivel, class Sequencia>
 void confereEscolha(Fractal f, const QString& legendaNivel, const QString& legendaSequencia) {
   FrmModoNS& escolha = SlotEscolha(f).Show();
-  clica(escolha.CkNivel);
+  teste::Clica(escolha.CkNivel);
   Nivel* umNivel = SlotDe<Nivel>().instancia();
   QVERIFY(umNivel != nullptr && umNivel->isVisible());
   QCOMPARE(umNivel->windowTitle(), legendaNivel);
   QVERIFY(SlotDe<Sequencia>().instancia() == nullptr);
-  clica(escolha.CkSeq);
+  teste::Clica(escolha.CkSeq);
   QVERIFY(!escolha.CkNivel->isChecked());
   Sequencia* sequencia = SlotDe<Sequencia>().instancia();
   QVERIFY(sequencia != nullptr && sequencia->isVisible());
   QCOMPARE(sequencia->windowTitle(), legendaSequencia);
   QVERIFY(umNivel->isVisible());
   // Showing again reuses the one instance.
-  clica(escolha.CkNivel);
+  teste::Clica(escolha.CkNivel);
   QCOMPARE(SlotDe<Nivel>().instancia(), umNivel);
 }
 
@@ -106,12 +104,12 @@ class TstApp : public QObject {
 
   void menuButtonShowsItsChooserOnce() {
     FrmVelquora& menu = Mostra<FrmVelquora>();
-    clica(menu.botCurvaKoch);
+    teste::Clica(menu.botCurvaKoch);
     FrmModoNS* primeira = SlotEscolha(Fractal::CurvaKoch).instancia();
     QVERIFY(primeira != nullptr && primeira->isVisible());
     QCOMPARE(primeira->windowTitle(), QStringLiteral("Curva de Koch"));
     QCOMPARE(primeira->objectName(), QStringLiteral("frmCurvaKochNS"));
-    clica(menu.botCurvaKoch);
+    teste::Clica(menu.botCurvaKoch);
     QCOMPARE(SlotEscolha(Fractal::CurvaKoch).instancia(), primeira);
     int escolhas = 0;
     for (Form* f : janelasVisiveis()) escolhas += qobject_cast<FrmModoNS*>(f) != nullptr;
@@ -126,7 +124,7 @@ class TstApp : public QObject {
     QPushButton* botoes[] = {menu.botCurvaKoch, menu.botFlocoNeve,  menu.botTriagSierpinski, menu.botSierpinskiPt,
                              menu.botCircular,  menu.botCurvaPeano, menu.botConjCantor,      menu.botArvore};
     for (int i = 0; i < 8; ++i) {
-      clica(botoes[i]);
+      teste::Clica(botoes[i]);
       FrmModoNS* escolha = SlotEscolha(Todas[i]).instancia();
       QVERIFY(escolha != nullptr);
       QCOMPARE(escolha->windowTitle(), QString::fromUtf8(legendas[i]));
@@ -134,20 +132,20 @@ class TstApp : public QObject {
       QVERIFY(!escolha->CkNivel->isChecked() && !escolha->CkSeq->isChecked());
     }
     // Two choosers at once, each with its own boxes.
-    clica(SlotEscolha(Fractal::CurvaPeano).instancia()->CkSeq);
+    teste::Clica(SlotEscolha(Fractal::CurvaPeano).instancia()->CkSeq);
     QVERIFY(SlotEscolha(Fractal::CurvaPeano).instancia()->CkSeq->isChecked());
     QVERIFY(!SlotEscolha(Fractal::CurvaKoch).instancia()->CkSeq->isChecked());
   }
 
   void chooserBoxesExcludeEachOther() {
     FrmModoNS& escolha = SlotEscolha(Fractal::CurvaKoch).Show();
-    clica(escolha.CkNivel);
+    teste::Clica(escolha.CkNivel);
     QVERIFY(escolha.CkNivel->isChecked());
     FrmCurvaKoch* umNivel = SlotDe<FrmCurvaKoch>().instancia();
     QVERIFY(umNivel != nullptr && umNivel->isVisible());
     QVERIFY(SlotDe<FrmFigCurvaKoch>().instancia() == nullptr);
 
-    clica(escolha.CkSeq);
+    teste::Clica(escolha.CkSeq);
     QVERIFY(escolha.CkSeq->isChecked());
     QVERIFY(!escolha.CkNivel->isChecked());
     FrmFigCurvaKoch* sequencia = SlotDe<FrmFigCurvaKoch>().instancia();
@@ -157,10 +155,10 @@ class TstApp : public QObject {
 
   void uncheckingShowsNothing() {
     FrmModoNS& escolha = SlotEscolha(Fractal::CurvaKoch).Show();
-    clica(escolha.CkNivel);
+    teste::Clica(escolha.CkNivel);
     SlotDe<FrmCurvaKoch>().instancia()->close();
     ProcessaEventos();
-    clica(escolha.CkNivel);  // unchecks
+    teste::Clica(escolha.CkNivel);  // unchecks
     QVERIFY(!escolha.CkNivel->isChecked() && !escolha.CkSeq->isChecked());
     QVERIFY(SlotDe<FrmCurvaKoch>().instancia() == nullptr);
     QCOMPARE(janelasVisiveis().size(), 1);
@@ -171,27 +169,27 @@ class TstApp : public QObject {
     for (Fractal f : Todas) {
       FrmModoNS& escolha = SlotEscolha(f).Show();
       const auto antes = janelasVisiveis().size();
-      clica(escolha.CkNivel);
+      teste::Clica(escolha.CkNivel);
       if (Escolha(f).mostraNivel == nullptr) QCOMPARE(janelasVisiveis().size(), antes);
       const auto depois = janelasVisiveis().size();
-      clica(escolha.CkSeq);
+      teste::Clica(escolha.CkSeq);
       if (Escolha(f).mostraSequencia == nullptr) QCOMPARE(janelasVisiveis().size(), depois);
     }
   }
 
   void closedWindowComesBackEmptyAndReset() {
     FrmModoNS& escolha = SlotEscolha(Fractal::CurvaKoch).Show();
-    clica(escolha.CkNivel);
+    teste::Clica(escolha.CkNivel);
     QPointer<FrmCurvaKoch> antiga = SlotDe<FrmCurvaKoch>().instancia();
     antiga->BrNivel->setValue(3);
-    clica(antiga->botGerar);
+    teste::Clica(antiga->botGerar);
     QVERIFY(teste::PixelsDiferentes(antiga->Figura->image()) > 0);
     antiga->close();
     ProcessaEventos();
     QVERIFY(antiga.isNull());  // controls and drawing are gone
 
-    clica(escolha.CkNivel);  // unchecks
-    clica(escolha.CkNivel);  // checks: shows the window again
+    teste::Clica(escolha.CkNivel);  // unchecks
+    teste::Clica(escolha.CkNivel);  // checks: shows the window again
     FrmCurvaKoch* nova = SlotDe<FrmCurvaKoch>().instancia();
     QVERIFY(nova != nullptr && nova->isVisible());
     QCOMPARE(nova->BrNivel->value(), 0);
@@ -220,38 +218,38 @@ class TstApp : public QObject {
 
   void closedPointsWindowComesBackEmptyWithCountZero() {
     FrmModoNS& escolha = SlotEscolha(Fractal::SierpinskiPontos).Show();
-    clica(escolha.CkNivel);
+    teste::Clica(escolha.CkNivel);
     QPointer<frmSierpinski_Pontos> antiga = SlotDe<frmSierpinski_Pontos>().instancia();
-    clica(antiga->botGerar);
-    clica(antiga->botGerar);
+    teste::Clica(antiga->botGerar);
+    teste::Clica(antiga->botGerar);
     QCOMPARE(antiga->LabNivel->text(), QStringLiteral("20000"));
     antiga->close();
     ProcessaEventos();
     QVERIFY(antiga.isNull());
 
-    clica(escolha.CkNivel);  // unchecks
-    clica(escolha.CkNivel);  // shows it again, loaded as new
+    teste::Clica(escolha.CkNivel);  // unchecks
+    teste::Clica(escolha.CkNivel);  // shows it again, loaded as new
     frmSierpinski_Pontos* nova = SlotDe<frmSierpinski_Pontos>().instancia();
     QVERIFY(nova != nullptr && nova->isVisible());
     QCOMPARE(nova->LabNivel->text(), QStringLiteral("0"));
     QCOMPARE(teste::PixelsDiferentes(nova->Figura->image()), 0);
     QCOMPARE(nova->Figura->ScaleMode(), 3);
     QCOMPARE(nova->Largura, std::int16_t(2953));
-    clica(nova->botGerar);
+    teste::Clica(nova->botGerar);
     QCOMPARE(nova->LabNivel->text(), QStringLiteral("10000"));
   }
 
   void closedSequenceWindowsComeBackBlank() {
     FrmModoNS& triangulo = SlotEscolha(Fractal::TriangSierpinski).Show();
-    clica(triangulo.CkSeq);
+    teste::Clica(triangulo.CkSeq);
     QPointer<FrmFigTriangSierpinski> antiga = SlotDe<FrmFigTriangSierpinski>().instancia();
     emit antiga->Lb4->clicked();
     QVERIFY(teste::PixelsDiferentes(antiga->Img4->image()) > 0);
     antiga->close();
     ProcessaEventos();
     QVERIFY(antiga.isNull());
-    clica(triangulo.CkSeq);
-    clica(triangulo.CkSeq);
+    teste::Clica(triangulo.CkSeq);
+    teste::Clica(triangulo.CkSeq);
     FrmFigTriangSierpinski* nova = SlotDe<FrmFigTriangSierpinski>().instancia();
     QVERIFY(nova != nullptr);
     for (PictureBox* img : {nova->Img1, nova->Img2, nova->Img3, nova->Img4}) {
@@ -260,14 +258,14 @@ class TstApp : public QObject {
     }
 
     FrmModoNS& pontos = SlotEscolha(Fractal::SierpinskiPontos).Show();
-    clica(pontos.CkSeq);
+    teste::Clica(pontos.CkSeq);
     QPointer<FrmFigPontoSierpinski> pontosAntiga = SlotDe<FrmFigPontoSierpinski>().instancia();
     emit pontosAntiga->Lb2->clicked();
     QVERIFY(teste::PixelsDiferentes(pontosAntiga->Fig2->image()) > 0);
     pontosAntiga->close();
     ProcessaEventos();
-    clica(pontos.CkSeq);
-    clica(pontos.CkSeq);
+    teste::Clica(pontos.CkSeq);
+    teste::Clica(pontos.CkSeq);
     FrmFigPontoSierpinski* pontosNova = SlotDe<FrmFigPontoSierpinski>().instancia();
     QVERIFY(pontosNova != nullptr && pontosNova != pontosAntiga.data());
     for (PictureBox* fig : {pontosNova->Fig1, pontosNova->Fig2, pontosNova->Fig3, pontosNova->Fig4}) {
@@ -287,7 +285,7 @@ class TstApp : public QObject {
 
   void closingTheMenuLeavesTheOthers() {
     FrmVelquora& menu = Mostra<FrmVelquora>();
-    clica(menu.botCurvaKoch);
+    teste::Clica(menu.botCurvaKoch);
     menu.close();
     ProcessaEventos();
     QVERIFY(SlotDe<FrmVelquora>().instancia() == nullptr);
@@ -312,8 +310,8 @@ class TstApp : public QObject {
       FrmModoNS& escolha = SlotEscolha(f).Show();
       confere(&escolha);
       const auto antes = janelasVisiveis();
-      clica(escolha.CkNivel);
-      clica(escolha.CkSeq);
+      teste::Clica(escolha.CkNivel);
+      teste::Clica(escolha.CkSeq);
       for (Form* janela : janelasVisiveis()) {
         if (!antes.contains(janela)) confere(janela);
       }

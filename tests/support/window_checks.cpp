@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QStyleOption>
+#include <QTest>
 
 #include "fractals/shell/controls.h"
 
@@ -99,6 +100,16 @@ int PixelsDiferentes(const QImage& imagem, QRgb fundo) {
     }
   }
   return n;
+}
+
+void Clica(QWidget* controle) {
+  QTest::mouseClick(controle, Qt::LeftButton, {}, QPoint(controle->width() / 2, controle->height() / 2));
+}
+
+void SetaDireita(QScrollBar* barra, int vezes) {
+  for (int i = 0; i < vezes; ++i) {
+    QTest::mouseClick(barra, Qt::LeftButton, {}, QPoint(barra->width() - 4, barra->height() / 2));
+  }
 }
 
 void ProcessaEventos() {

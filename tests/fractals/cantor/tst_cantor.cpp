@@ -12,14 +12,6 @@ using teste::PixelsDiferentes;
 
 namespace {
 
-void clica(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2)); }
-
-void setaDireita(QScrollBar* barra, int vezes) {
-  for (int i = 0; i < vezes; ++i) {
-    QTest::mouseClick(barra, Qt::LeftButton, {}, QPoint(barra->width() - 4, barra->height() / 2));
-  }
-}
-
 // Runs of black pixels along one row of an image.
 int trechosPretos(const QImage& img, int y) {
   int trechos = 0;
@@ -58,10 +50,10 @@ class TstCantor : public QObject {
   void levelSixInvariants() {
     frmCantor w;
     w.show();
-    setaDireita(w.BrNivel, 6);
+    teste::SetaDireita(w.BrNivel, 6);
     teste::RecordingCanvas gravador;
     w.Figura->setEspelho(&gravador);
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
 
     QCOMPARE(w.Cadeia.size(), 729);
     QCOMPARE(w.Cadeia.count(QLatin1Char('1')), 64);
@@ -106,14 +98,14 @@ class TstCantor : public QObject {
       seq.show();
       PictureBox* painel = seq.findChild<PictureBox*>(QStringLiteral("Fig%1").arg(nivel + 1));
       painel->setEspelho(&gravador);
-      clica(seq.findChild<QLabel*>(QStringLiteral("Lb%1").arg(nivel + 1)));
+      teste::Clica(seq.findChild<QLabel*>(QStringLiteral("Lb%1").arg(nivel + 1)));
       y = 1800;
       pena = 1;
     } else {
       um.show();
-      setaDireita(um.BrNivel, nivel);
+      teste::SetaDireita(um.BrNivel, nivel);
       um.Figura->setEspelho(&gravador);
-      clica(um.botGerar);
+      teste::Clica(um.botGerar);
     }
     QCOMPARE(static_cast<qsizetype>(gravador.linhas.size()) * 2, pontas.size());
     for (std::size_t i = 0; i < gravador.linhas.size(); ++i) {
@@ -133,7 +125,7 @@ class TstCantor : public QObject {
     teste::RecordingCanvas gravadores[4];
     PictureBox* paineis[] = {w.Fig1, w.Fig2, w.Fig3, w.Fig4};
     for (int i = 0; i < 4; ++i) paineis[i]->setEspelho(&gravadores[i]);
-    clica(w.Lb4);
+    teste::Clica(w.Lb4);
     QCOMPARE(w.NivelAtual, std::int16_t(5));
     QCOMPARE(w.Cadeia.size(), 243);
     QCOMPARE(gravadores[3].linhas.size(), std::size_t(32));
@@ -147,8 +139,8 @@ class TstCantor : public QObject {
     // twips, two pixels thick; level 2 in its panel: four runs one pixel thick.
     frmCantor um;
     um.show();
-    setaDireita(um.BrNivel, 3);
-    clica(um.botGerar);
+    teste::SetaDireita(um.BrNivel, 3);
+    teste::Clica(um.botGerar);
     const QImage img = um.Figura->image();
     const int linha = 3200 / 15;
     QCOMPARE(trechosPretos(img, linha), 8);
@@ -160,7 +152,7 @@ class TstCantor : public QObject {
 
     FrmFigCantor seq;
     seq.show();
-    clica(seq.Lb3);
+    teste::Clica(seq.Lb3);
     const QImage painel = seq.Fig3->image();
     QCOMPARE(trechosPretos(painel, 1800 / 15), 4);
     grossura = 0;
@@ -171,15 +163,15 @@ class TstCantor : public QObject {
   void gerarTwiceAndTheScrollBarAlone() {
     frmCantor w;
     w.show();
-    setaDireita(w.BrNivel, 2);
-    clica(w.botGerar);
+    teste::SetaDireita(w.BrNivel, 2);
+    teste::Clica(w.botGerar);
     const QImage nivel2 = w.Figura->image();
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     QCOMPARE(w.Figura->image(), nivel2);
-    setaDireita(w.BrNivel, 3);
+    teste::SetaDireita(w.BrNivel, 3);
     QCOMPARE(w.LabNivel->text(), QStringLiteral("5"));
     QCOMPARE(w.Figura->image(), nivel2);
-    clica(w.botApagar);
+    teste::Clica(w.botApagar);
     QCOMPARE(PixelsDiferentes(w.Figura->image()), 0);
   }
 
@@ -188,11 +180,11 @@ class TstCantor : public QObject {
     // paints its figure from the drawing it keeps.
     frmCantor um;
     um.show();
-    setaDireita(um.BrNivel, 1);
-    clica(um.botGerar);
+    teste::SetaDireita(um.BrNivel, 1);
+    teste::Clica(um.botGerar);
     FrmFigCantor seq;
     seq.show();
-    clica(seq.Lb2);
+    teste::Clica(seq.Lb2);
     um.hide();
     seq.hide();
     um.show();

@@ -26,14 +26,6 @@ using teste::ProcessaEventos;
 
 namespace {
 
-void clica(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2)); }
-
-void setaDireita(QScrollBar* barra, int vezes) {
-  for (int i = 0; i < vezes; ++i) {
-    QTest::mouseClick(barra, Qt::LeftButton, {}, QPoint(barra->width() - 4, barra->height() / 2));
-  }
-}
-
 // A click as the window system delivers it later: a press and a release
 // waiting in the queue until the next time events run.
 void postaClique(QWidget* w, QPoint ponto) {
@@ -184,14 +176,14 @@ class TstCantorEvents : public QObject {
     QFETCH(QString, rotulo);
     frmCantor w;
     w.show();
-    setaDireita(w.BrNivel, nivel);
+    teste::SetaDireita(w.BrNivel, nivel);
     Registro r;
     r.observa(w.Figura, 1);
     r.depoisDe[1] = [&] {
       for (int i = 0; i < std::abs(setas); ++i) postaSeta(w.BrNivel, setas);
       if (gerar) postaClique(w.botGerar);
     };
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     QVERIFY2(iguais(r.tracados, le(tracados)), qPrintable(mostra(r.tracados)));
     QCOMPARE(w.LabNivel->text(), rotulo);
 
@@ -200,19 +192,19 @@ class TstCantorEvents : public QObject {
     // level 0) cells that lie on its line.
     frmCantor referencia;
     referencia.show();
-    setaDireita(referencia.BrNivel, gerar ? w.BrNivel->value() : nivel);
-    clica(referencia.botGerar);
+    teste::SetaDireita(referencia.BrNivel, gerar ? w.BrNivel->value() : nivel);
+    teste::Clica(referencia.botGerar);
     QCOMPARE(w.Figura->image(), referencia.Figura->image());
   }
 
   void apagarDuringADrawingClearsWhatIsDrawnAndItGoesOn() {
     frmCantor w;
     w.show();
-    setaDireita(w.BrNivel, 2);
+    teste::SetaDireita(w.BrNivel, 2);
     Registro r;
     r.observa(w.Figura, 1);
     r.depoisDe[2] = [&] { postaClique(w.botApagar); };
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     QCOMPARE(r.tracados.size(), std::size_t(4));
     const QImage img = w.Figura->image();
     const int linha = 3200 / 15;
@@ -225,7 +217,7 @@ class TstCantorEvents : public QObject {
     frmCantor w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    setaDireita(w.BrNivel, 3);
+    teste::SetaDireita(w.BrNivel, 3);
     int pinturas = 0;
     struct Conta : QObject {
       int& n;
@@ -240,7 +232,7 @@ class TstCantorEvents : public QObject {
     r.observa(w.Figura, 1);
     int pinturasNoMeio = -1;
     r.depoisDe[4] = [&] { pinturasNoMeio = pinturas; };
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     QVERIFY(pinturasNoMeio > 0);  // painted between the first segments
     QVERIFY(pinturas > pinturasNoMeio);
   }
@@ -276,7 +268,7 @@ class TstCantorEvents : public QObject {
     r.observa(w.Fig3, 3);
     r.observa(w.Fig4, 4);
     r.depoisDe[1] = [&] { postaClique(rotulos[segundo - 1]); };
-    clica(rotulos[primeiro - 1]);
+    teste::Clica(rotulos[primeiro - 1]);
     QVERIFY2(iguais(r.tracados, le(tracados)), qPrintable(mostra(r.tracados)));
   }
 
@@ -361,7 +353,7 @@ class TstCantorEvents : public QObject {
       fecha();  // runs at the first yield, in the first rewriting round
     }
 
-    partindoDe(doLaco, [&] { clica(comeca); });
+    partindoDe(doLaco, [&] { teste::Clica(comeca); });
 
     QCOMPARE(r.tracados.size(), fechouCom);  // nothing drawn after the close
     QVERIFY(vivaAposExclusoes);
@@ -417,7 +409,7 @@ class TstCantorEvents : public QObject {
     janela->show();
     QPointer<Form> viva(janela);
     janela->BrNivel->setValue(2);
-    clica(janela->botGerar);  // yields and restores the window's lifecycle
+    teste::Clica(janela->botGerar);  // yields and restores the window's lifecycle
     QVERIFY(janela->testAttribute(Qt::WA_DeleteOnClose));
     janela->close();
     ProcessaEventos();

@@ -12,19 +12,6 @@
 using namespace velquora;
 using teste::PixelsDiferentes;
 
-namespace {
-
-// Clicks the right arrow of a horizontal scroll bar, as a user does.
-void setaDireita(QScrollBar* barra, int vezes = 1) {
-  for (int i = 0; i < vezes; ++i) {
-    QTest::mouseClick(barra, Qt::LeftButton, {}, QPoint(barra->width() - 4, barra->height() / 2));
-  }
-}
-
-void clica(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2)); }
-
-}  // namespace
-
 class TstKochWindows : public QObject {
   Q_OBJECT
 
@@ -45,7 +32,7 @@ class TstKochWindows : public QObject {
     teste::RecordingCanvas gravador;
     w.Figura->setEspelho(&gravador);
 
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     QCOMPARE(gravador.linhas.size(), std::size_t(1));
     const auto& base = gravador.linhas[0];
     QCOMPARE(base.x1, -150.f);
@@ -53,35 +40,35 @@ class TstKochWindows : public QObject {
     QCOMPARE(base.x2, 150.f);
     QCOMPARE(base.cor, std::nullopt);
 
-    setaDireita(w.BrNivel, 6);
+    teste::SetaDireita(w.BrNivel, 6);
     QCOMPARE(w.LabNivel->text(), QStringLiteral("6"));
     gravador.limpa();
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     QCOMPARE(gravador.linhas.size(), std::size_t(4096));
   }
 
   void gerarTwiceShowsOneFigure() {
     FrmCurvaKoch w;
     w.show();
-    setaDireita(w.BrNivel, 3);
-    clica(w.botGerar);
+    teste::SetaDireita(w.BrNivel, 3);
+    teste::Clica(w.botGerar);
     const QImage primeira = w.Figura->image();
     QVERIFY(PixelsDiferentes(primeira) > 0);
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     QCOMPARE(w.Figura->image(), primeira);
   }
 
   void scrollBarAloneChangesOnlyTheLabel() {
     FrmCurvaKoch w;
     w.show();
-    setaDireita(w.BrNivel, 3);
-    clica(w.botGerar);
+    teste::SetaDireita(w.BrNivel, 3);
+    teste::Clica(w.botGerar);
     const QImage nivel3 = w.Figura->image();
-    setaDireita(w.BrNivel, 2);
+    teste::SetaDireita(w.BrNivel, 2);
     QCOMPARE(w.LabNivel->text(), QStringLiteral("5"));
     QCOMPARE(w.Figura->image(), nivel3);
     // Past the maximum the bar stays at 6.
-    setaDireita(w.BrNivel, 3);
+    teste::SetaDireita(w.BrNivel, 3);
     QCOMPARE(w.LabNivel->text(), QStringLiteral("6"));
   }
 
@@ -115,15 +102,15 @@ class TstKochWindows : public QObject {
   void apagarClearsAndGerarDrawsAfresh() {
     FrmCurvaKoch w;
     w.show();
-    clica(w.botApagar);  // on an empty surface: stays empty
+    teste::Clica(w.botApagar);  // on an empty surface: stays empty
     QCOMPARE(PixelsDiferentes(w.Figura->image()), 0);
-    setaDireita(w.BrNivel, 2);
-    clica(w.botGerar);
+    teste::SetaDireita(w.BrNivel, 2);
+    teste::Clica(w.botGerar);
     const QImage nivel2 = w.Figura->image();
-    clica(w.botApagar);
+    teste::Clica(w.botApagar);
     QCOMPARE(PixelsDiferentes(w.Figura->image()), 0);
     QCOMPARE(w.LabNivel->text(), QStringLiteral("2"));  // the level stays
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     QCOMPARE(w.Figura->image(), nivel2);
   }
 
@@ -137,11 +124,11 @@ class TstKochWindows : public QObject {
     PictureBox* paineis[] = {w.Fig1, w.Fig2, w.Fig3, w.Fig4};
     for (int i = 0; i < 4; ++i) paineis[i]->setEspelho(&gravadores[i]);
 
-    clica(w.Lb4);
+    teste::Clica(w.Lb4);
     QCOMPARE(w.NivelAtual, std::int16_t(6));
     QCOMPARE(gravadores[3].linhas.size(), std::size_t(4096));
     const QImage nivel6 = w.Fig4->image();
-    clica(w.Lb2);
+    teste::Clica(w.Lb2);
     QCOMPARE(gravadores[1].linhas.size(), std::size_t(4));
     QCOMPARE(w.Fig4->image(), nivel6);
     QCOMPARE(gravadores[0].linhas.size(), std::size_t(0));
@@ -149,7 +136,7 @@ class TstKochWindows : public QObject {
     QCOMPARE(PixelsDiferentes(w.Fig1->image()), 0);
     QCOMPARE(PixelsDiferentes(w.Fig3->image()), 0);
 
-    clica(w.Lb1);
+    teste::Clica(w.Lb1);
     QCOMPARE(gravadores[0].linhas.size(), std::size_t(1));
     QCOMPARE(gravadores[0].linhas[0].y1, -50.f);
   }
@@ -159,17 +146,17 @@ class TstKochWindows : public QObject {
     w.show();
     QTest::mouseClick(w.Fig3, Qt::LeftButton, {}, QPoint(20, 20));
     QCOMPARE(PixelsDiferentes(w.Fig3->image()), 0);
-    clica(w.Lb3);
+    teste::Clica(w.Lb3);
     const QImage uma = w.Fig3->image();
-    clica(w.Lb3);
-    clica(w.Lb3);
+    teste::Clica(w.Lb3);
+    teste::Clica(w.Lb3);
     QCOMPARE(w.Fig3->image(), uma);  // nothing cleared, the same figure over itself
   }
 
   void labelsStayClearOfTheCurve() {
     FrmFigCurvaKoch w;
     w.show();
-    clica(w.Lb4);
+    teste::Clica(w.Lb4);
     // The curve lies above the base line; the label's rows hold no ink of it.
     const QImage img = w.Fig4->image();
     const QRect rotulo = w.Lb4->geometry();

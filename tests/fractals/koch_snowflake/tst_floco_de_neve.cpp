@@ -37,14 +37,6 @@ bool dentroDoTriangulo(double x, double y, double margem = 1e-6) {
   return y < yEsquerda - margem && y < yDireita - margem;
 }
 
-void setaDireita(QScrollBar* barra, int vezes) {
-  for (int i = 0; i < vezes; ++i) {
-    QTest::mouseClick(barra, Qt::LeftButton, {}, QPoint(barra->width() - 4, barra->height() / 2));
-  }
-}
-
-void clica(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2)); }
-
 }  // namespace
 
 class TstFlocoDeNeve : public QObject {
@@ -125,24 +117,24 @@ class TstFlocoDeNeve : public QObject {
     w.show();
     teste::RecordingCanvas gravador;
     w.Figura->setEspelho(&gravador);
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     QCOMPARE(gravador.linhas.size(), std::size_t(3));
     QCOMPARE(gravador.linhas[1].x1, 0.f);
     QCOMPARE(gravador.linhas[1].y1, 58.5640646f);
     QCOMPARE(gravador.linhas[1].cor, std::nullopt);
 
-    setaDireita(w.BrNivel, 6);
+    teste::SetaDireita(w.BrNivel, 6);
     QCOMPARE(w.LabNivel->text(), QStringLiteral("6"));
     gravador.limpa();
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     QCOMPARE(gravador.linhas.size(), std::size_t(12288));
   }
 
   void renderedLevelOnePointsOut() {
     FrmFlocoDeNeve w;
     w.show();
-    setaDireita(w.BrNivel, 1);
-    clica(w.botGerar);
+    teste::SetaDireita(w.BrNivel, 1);
+    teste::Clica(w.botGerar);
     const QImage img = w.Figura->image();
     auto preto = [&](double x, double y) {
       const QPointF p = w.Figura->paraPixels(x, y);
@@ -162,27 +154,27 @@ class TstFlocoDeNeve : public QObject {
   void apagarThenGerar() {
     FrmFlocoDeNeve w;
     w.show();
-    setaDireita(w.BrNivel, 2);
-    clica(w.botGerar);
+    teste::SetaDireita(w.BrNivel, 2);
+    teste::Clica(w.botGerar);
     const QImage nivel2 = w.Figura->image();
     QVERIFY(PixelsDiferentes(nivel2) > 0);
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     QCOMPARE(w.Figura->image(), nivel2);  // cleared first: one picture
-    clica(w.botApagar);
+    teste::Clica(w.botApagar);
     QCOMPARE(PixelsDiferentes(w.Figura->image()), 0);
     QCOMPARE(w.LabNivel->text(), QStringLiteral("2"));
     QCOMPARE(w.BrNivel->value(), 2);
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     QCOMPARE(w.Figura->image(), nivel2);
   }
 
   void scrollBarAloneLeavesTheDrawing() {
     FrmFlocoDeNeve w;
     w.show();
-    setaDireita(w.BrNivel, 3);
-    clica(w.botGerar);
+    teste::SetaDireita(w.BrNivel, 3);
+    teste::Clica(w.botGerar);
     const QImage nivel3 = w.Figura->image();
-    setaDireita(w.BrNivel, 2);
+    teste::SetaDireita(w.BrNivel, 2);
     QCOMPARE(w.LabNivel->text(), QStringLiteral("5"));
     QCOMPARE(w.Figura->image(), nivel3);
   }
@@ -206,7 +198,7 @@ class TstFlocoDeNeve : public QObject {
     PictureBox* paineis[] = {w.Fig1, w.Fig2, w.Fig3, w.Fig4};
     for (int i = 0; i < 4; ++i) paineis[i]->setEspelho(&gravadores[i]);
 
-    clica(w.Lb4);
+    teste::Clica(w.Lb4);
     QCOMPARE(w.NivelAtual, std::int16_t(6));
     QCOMPARE(gravadores[3].linhas.size(), std::size_t(12288));
     for (int i = 0; i < 3; ++i) {
@@ -215,12 +207,12 @@ class TstFlocoDeNeve : public QObject {
     }
     const QImage nivel6 = w.Fig4->image();
 
-    clica(w.Lb2);
+    teste::Clica(w.Lb2);
     QCOMPARE(gravadores[1].linhas.size(), std::size_t(12));
     QCOMPARE(w.Fig4->image(), nivel6);
-    clica(w.Lb3);
+    teste::Clica(w.Lb3);
     QCOMPARE(gravadores[2].linhas.size(), std::size_t(48));
-    clica(w.Lb1);
+    teste::Clica(w.Lb1);
     QCOMPARE(gravadores[0].linhas.size(), std::size_t(3));
     QCOMPARE(gravadores[0].linhas[2].x1, 80.f);
     QCOMPARE(gravadores[0].linhas[2].x2, -80.f);
@@ -232,18 +224,18 @@ class TstFlocoDeNeve : public QObject {
     w.show();
     QTest::mouseClick(w.Fig2, Qt::LeftButton, {}, QPoint(20, 20));  // the panel itself does nothing
     QCOMPARE(PixelsDiferentes(w.Fig2->image()), 0);
-    clica(w.Lb2);
+    teste::Clica(w.Lb2);
     const QImage uma = w.Fig2->image();
     QVERIFY(PixelsDiferentes(uma) > 0);
-    clica(w.Lb2);
-    clica(w.Lb2);
+    teste::Clica(w.Lb2);
+    teste::Clica(w.Lb2);
     QCOMPARE(w.Fig2->image(), uma);
   }
 
   void sequenceLabelsStayClearOfTheFigure() {
     FrmFigFlocoNeve w;
     w.show();
-    clica(w.Lb4);
+    teste::Clica(w.Lb4);
     const QImage img = w.Fig4->image();
     const QRect rotulo = w.Lb4->geometry();
     for (int y = rotulo.top(); y <= rotulo.bottom(); ++y) {

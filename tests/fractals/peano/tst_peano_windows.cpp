@@ -19,14 +19,6 @@ using teste::PixelsDiferentes;
 
 namespace {
 
-void clica(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2)); }
-
-void setaDireita(QScrollBar* barra, int vezes) {
-  for (int i = 0; i < vezes; ++i) {
-    QTest::mouseClick(barra, Qt::LeftButton, {}, QPoint(barra->width() - 4, barra->height() / 2));
-  }
-}
-
 // A drawing surface that fails: the segment after the first `aposSegmentos`
 // raises the run-time error `numero`, before anything of it is drawn.
 class SuperficieQueFalha : public teste::RecordingCanvas {
@@ -152,10 +144,10 @@ class TstPeanoWindows : public QObject {
     QFETCH(int, segmentos);
     FrmPeano w;
     w.show();
-    setaDireita(w.BrNivel, nivel);
+    teste::SetaDireita(w.BrNivel, nivel);
     teste::RecordingCanvas gravador;
     w.Figura->setEspelho(&gravador);
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     QCOMPARE(w.Nivel, std::int16_t(nivel));
     QCOMPARE(static_cast<int>(gravador.linhas.size()), segmentos);
     QCOMPARE(gravador.linhas.front().x1, -150.f);
@@ -170,16 +162,16 @@ class TstPeanoWindows : public QObject {
   void gerarTwiceApagarAndTheScrollBarAlone() {
     FrmPeano w;
     w.show();
-    setaDireita(w.BrNivel, 3);
-    clica(w.botGerar);
+    teste::SetaDireita(w.BrNivel, 3);
+    teste::Clica(w.botGerar);
     const QImage nivel3 = w.Figura->image();
     QVERIFY(PixelsDiferentes(nivel3) > 0);
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     QCOMPARE(w.Figura->image(), nivel3);
-    setaDireita(w.BrNivel, 1);
+    teste::SetaDireita(w.BrNivel, 1);
     QCOMPARE(w.LabNivel->text(), QStringLiteral("4"));
     QCOMPARE(w.Figura->image(), nivel3);
-    clica(w.botApagar);
+    teste::Clica(w.botApagar);
     QCOMPARE(PixelsDiferentes(w.Figura->image()), 0);
   }
 
@@ -189,10 +181,10 @@ class TstPeanoWindows : public QObject {
     teste::RecordingCanvas gravadores[4];
     PictureBox* paineis[] = {w.Fig1, w.Fig2, w.Fig3, w.Fig4};
     for (int i = 0; i < 4; ++i) paineis[i]->setEspelho(&gravadores[i]);
-    clica(w.Lb4);
-    clica(w.Lb2);
-    clica(w.Lb1);
-    clica(w.Lb3);
+    teste::Clica(w.Lb4);
+    teste::Clica(w.Lb2);
+    teste::Clica(w.Lb1);
+    teste::Clica(w.Lb3);
     QCOMPARE(gravadores[0].linhas.size(), std::size_t(1));
     QCOMPARE(gravadores[1].linhas.size(), std::size_t(9));
     QCOMPARE(gravadores[2].linhas.size(), std::size_t(81));
@@ -213,8 +205,8 @@ class TstPeanoWindows : public QObject {
       QCOMPARE(antes[i], primeirosSegmentos(paineis[i], -230, 155, 230, -195, niveis[i], quantos[i]));
     }
     // A second click draws the same figure over itself; the panels never mix.
-    clica(w.Lb3);
-    clica(w.Lb3);
+    teste::Clica(w.Lb3);
+    teste::Clica(w.Lb3);
     for (int i = 0; i < 4; ++i) QCOMPARE(paineis[i]->image(), antes[i]);
     QTest::mouseClick(w.Fig2, Qt::LeftButton, {}, QPoint(10, 10));  // outside its label
     QCOMPARE(w.Fig2->image(), antes[1]);
@@ -253,7 +245,7 @@ class TstPeanoWindows : public QObject {
       janela = &seq;
     } else {
       um.show();
-      setaDireita(um.BrNivel, nivel);
+      teste::SetaDireita(um.BrNivel, nivel);
       superficie = um.Figura;
       comeca = um.botGerar;
       janela = &um;
@@ -262,7 +254,7 @@ class TstPeanoWindows : public QObject {
     superficie->setEspelho(&falha);
     CaixaVista vista;
     respondeACaixa(vista);
-    clica(comeca);
+    teste::Clica(comeca);
 
     QCOMPARE(vista.vezes, 1);
     QCOMPARE(vista.texto, QString::number(numero));
@@ -282,7 +274,7 @@ class TstPeanoWindows : public QObject {
     // The window goes on working.
     teste::RecordingCanvas gravador;
     superficie->setEspelho(&gravador);
-    clica(comeca);
+    teste::Clica(comeca);
     QCOMPARE(gravador.linhas.size(), std::size_t(std::pow(9, nivel)));
   }
 };

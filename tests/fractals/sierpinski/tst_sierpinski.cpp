@@ -44,14 +44,6 @@ const std::vector<Pontos> BuracosMetade = {
     {{125, 130}, {75, 130}, {100, 87}},
 };
 
-void setaDireita(QScrollBar* barra, int vezes) {
-  for (int i = 0; i < vezes; ++i) {
-    QTest::mouseClick(barra, Qt::LeftButton, {}, QPoint(barra->width() - 4, barra->height() / 2));
-  }
-}
-
-void clica(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2)); }
-
 QRgb px(const QImage& img, int x, int y) { return img.pixel(x, y) & 0xFFFFFF; }
 constexpr QRgb Branco = 0xFFFFFF;
 constexpr QRgb Preto = 0x000000;
@@ -170,16 +162,16 @@ class TstSierpinski : public QObject {
     RecordingCanvas gravador;
     w.Img->setEspelho(&gravador);
 
-    clica(w.botGerar);  // level 0
+    teste::Clica(w.botGerar);  // level 0
     QCOMPARE(w.Img->Width(), 401.0);
     QCOMPARE(w.Img->Height(), 347.0);
     QCOMPARE(poligonos(gravador), std::vector<Pontos>{TrianguloCheio});
     QCOMPARE(gravador.poligonos[0].estilo, 0);
     QCOMPARE(gravador.poligonos[0].preenchimento, RGB(0, 0, 0));
 
-    setaDireita(w.BrNivel, 2);
+    teste::SetaDireita(w.BrNivel, 2);
     gravador.limpa();
-    clica(w.botGerar);  // level 2: the triangle, then the holes in order
+    teste::Clica(w.botGerar);  // level 2: the triangle, then the holes in order
     std::vector<Pontos> esperados{TrianguloCheio};
     esperados.insert(esperados.end(), BuracosCheios.begin(), BuracosCheios.end());
     QCOMPARE(poligonos(gravador), esperados);
@@ -192,8 +184,8 @@ class TstSierpinski : public QObject {
   void renderedLevelTwo() {
     FrmSierpinski w;
     w.show();
-    setaDireita(w.BrNivel, 2);
-    clica(w.botGerar);
+    teste::SetaDireita(w.BrNivel, 2);
+    teste::Clica(w.botGerar);
     const QImage img = w.Img->image();
     QCOMPARE(img.size(), QSize(401, 347));
     QCOMPARE(px(img, 200, 100), Branco);  // inside the level-1 hole
@@ -212,9 +204,9 @@ class TstSierpinski : public QObject {
     w.show();
     RecordingCanvas gravador;
     w.Img->setEspelho(&gravador);
-    setaDireita(w.BrNivel, 10);
+    teste::SetaDireita(w.BrNivel, 10);
     QCOMPARE(w.LabNivel->text(), QStringLiteral("10"));
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     QCOMPARE(gravador.poligonos.size(), std::size_t(1 + 29524));
     QCOMPARE(w.Img->image().size(), QSize(401, 347));
   }
@@ -222,26 +214,26 @@ class TstSierpinski : public QObject {
   void apagarThenGerar() {
     FrmSierpinski w;
     w.show();
-    setaDireita(w.BrNivel, 3);
-    clica(w.botGerar);
+    teste::SetaDireita(w.BrNivel, 3);
+    teste::Clica(w.botGerar);
     const QImage nivel3 = w.Img->image();
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     QCOMPARE(w.Img->image(), nivel3);  // erased first: one picture
-    clica(w.botApagar);
+    teste::Clica(w.botApagar);
     QCOMPARE(w.Img->geometry().size(), QSize(100, 100));
     QCOMPARE(PixelsDiferentes(w.Img->image()), 0);
     QCOMPARE(w.LabNivel->text(), QStringLiteral("3"));
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     QCOMPARE(w.Img->image(), nivel3);
   }
 
   void scrollBarAloneLeavesTheFigure() {
     FrmSierpinski w;
     w.show();
-    setaDireita(w.BrNivel, 3);
-    clica(w.botGerar);
+    teste::SetaDireita(w.BrNivel, 3);
+    teste::Clica(w.botGerar);
     const QImage nivel3 = w.Img->image();
-    setaDireita(w.BrNivel, 2);
+    teste::SetaDireita(w.BrNivel, 2);
     QCOMPARE(w.LabNivel->text(), QStringLiteral("5"));
     QCOMPARE(w.Img->image(), nivel3);
   }
@@ -278,14 +270,14 @@ class TstSierpinski : public QObject {
     PictureBox* imgs[] = {w.Img1, w.Img2, w.Img3, w.Img4};
     for (int i = 0; i < 4; ++i) imgs[i]->setEspelho(&gravadores[i]);
 
-    clica(w.Lb1);
+    teste::Clica(w.Lb1);
     QCOMPARE(poligonos(gravadores[0]), std::vector<Pontos>{TrianguloMetade});
     QCOMPARE(w.Img1->image().size(), QSize(401, 347));  // the full size, clipped by Imagem1
 
-    clica(w.Lb2);
+    teste::Clica(w.Lb2);
     QCOMPARE(poligonos(gravadores[1]), (std::vector<Pontos>{TrianguloMetade, BuracosMetade[0]}));
 
-    clica(w.Lb3);
+    teste::Clica(w.Lb3);
     std::vector<Pontos> esperados{TrianguloMetade};
     esperados.insert(esperados.end(), BuracosMetade.begin(), BuracosMetade.end());
     QCOMPARE(poligonos(gravadores[2]), esperados);
@@ -303,7 +295,7 @@ class TstSierpinski : public QObject {
     RecordingCanvas gravadores[4];
     PictureBox* imgs[] = {w.Img1, w.Img2, w.Img3, w.Img4};
     for (int i = 0; i < 4; ++i) imgs[i]->setEspelho(&gravadores[i]);
-    clica(w.Lb4);
+    teste::Clica(w.Lb4);
     QCOMPARE(w.NivelAtual, std::int16_t(6));
     QCOMPARE(gravadores[3].poligonos.size(), std::size_t(1 + 364));
     QCOMPARE(BuracosDoNivel(6), 364);
@@ -332,10 +324,10 @@ class TstSierpinski : public QObject {
   void sequenceClickTwiceLeavesThePicture() {
     FrmFigTriangSierpinski w;
     w.show();
-    clica(w.Lb3);
+    teste::Clica(w.Lb3);
     const QImage uma = w.Img3->image();
     QVERIFY(PixelsDiferentes(uma) > 0);
-    clica(w.Lb3);
+    teste::Clica(w.Lb3);
     QCOMPARE(w.Img3->image(), uma);
     QTest::mouseClick(w.Fig2, Qt::LeftButton, {}, QPoint(10, 10));  // the panel itself does nothing
     QCOMPARE(PixelsDiferentes(w.Img2->image()), 0);

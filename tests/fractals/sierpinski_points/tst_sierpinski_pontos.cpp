@@ -15,8 +15,6 @@ using teste::RecordingCanvas;
 
 namespace {
 
-void clica(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2)); }
-
 // Whether (x, y) lies within `folga` pixels of the triangle with corners a, b
 // and c.
 bool pertoDoTriangulo(QPointF p, QPointF a, QPointF b, QPointF c, double folga) {
@@ -229,7 +227,7 @@ class TstSierpinskiPontos : public QObject {
     w.show();
     RecordingCanvas gravador;
     w.Figura->setEspelho(&gravador);
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     QCOMPARE(w.LabNivel->text(), QStringLiteral("10000"));
     QCOMPARE(w.NumPontos, 10000);
     QCOMPARE(gravador.pontos.size(), std::size_t(9979));
@@ -237,7 +235,7 @@ class TstSierpinskiPontos : public QObject {
     const QImage uma = w.Figura->image();
     QVERIFY(PixelsDiferentes(uma) > 1000);
 
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     QCOMPARE(w.LabNivel->text(), QStringLiteral("20000"));
     QCOMPARE(gravador.pontos.size(), std::size_t(2 * 9979));
     // Added to what was there: every point of the first batch is still set.
@@ -254,7 +252,7 @@ class TstSierpinskiPontos : public QObject {
     w.show();
     LeitorDoRotulo leitor(w.LabNivel);
     w.Figura->setEspelho(&leitor);
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     QCOMPARE(leitor.leituraNoPrimeiroPonto, QStringLiteral("10000"));
   }
 
@@ -278,17 +276,17 @@ class TstSierpinskiPontos : public QObject {
     w.Figura->setEspelho(&gravador);
     const auto estado = w.fonte().estado();
     w.botGerar->click();
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     QCOMPARE(w.LabNivel->text(), QStringLiteral("1000000"));
     QCOMPARE(gravador.ordem.size(), std::size_t(0));
     QCOMPARE(w.fonte().estado(), estado);
     QCOMPARE(w.Figura->image(), cheia);
 
     // "Apagar" resets the count and batches can be added again.
-    clica(w.botApagar);
+    teste::Clica(w.botApagar);
     QCOMPARE(w.LabNivel->text(), QStringLiteral("0"));
     QCOMPARE(PixelsDiferentes(w.Figura->image()), 0);
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     QCOMPARE(w.LabNivel->text(), QStringLiteral("10000"));
     QCOMPARE(gravador.pontos.size(), std::size_t(9979));
   }
@@ -296,14 +294,14 @@ class TstSierpinskiPontos : public QObject {
   void apagarThenGerarShowsOneBatch() {
     frmSierpinski_Pontos w;
     w.show();
-    clica(w.botGerar);
-    clica(w.botGerar);
-    clica(w.botApagar);
+    teste::Clica(w.botGerar);
+    teste::Clica(w.botGerar);
+    teste::Clica(w.botApagar);
     QCOMPARE(w.LabNivel->text(), QStringLiteral("0"));
     QCOMPARE(PixelsDiferentes(w.Figura->image()), 0);
     RecordingCanvas gravador;
     w.Figura->setEspelho(&gravador);
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     QCOMPARE(w.LabNivel->text(), QStringLiteral("10000"));
     // The picture is that one batch: its points, and no others.
     QImage esperada(w.Figura->image().size(), QImage::Format_RGB32);
@@ -345,7 +343,7 @@ class TstSierpinskiPontos : public QObject {
     PictureBox* paineis[] = {w.Fig1, w.Fig2, w.Fig3, w.Fig4};
     for (int i = 0; i < 4; ++i) paineis[i]->setEspelho(&gravadores[i]);
 
-    clica(w.Lb1);
+    teste::Clica(w.Lb1);
     QCOMPARE(w.PontosPedidos, 2500);
     QCOMPARE(gravadores[0].pontos.size(), std::size_t(2479));
     for (int i = 1; i < 4; ++i) {
@@ -354,19 +352,19 @@ class TstSierpinskiPontos : public QObject {
     }
     confereCores(gravadores[0].pontos, 278, 213);
 
-    clica(w.Lb4);
+    teste::Clica(w.Lb4);
     QCOMPARE(w.PontosPedidos, 50000);
     QCOMPARE(gravadores[3].pontos.size(), std::size_t(49979));
     confereCores(gravadores[3].pontos, 278, 213);
-    clica(w.Lb2);
+    teste::Clica(w.Lb2);
     QCOMPARE(gravadores[1].pontos.size(), std::size_t(4979));
-    clica(w.Lb3);
+    teste::Clica(w.Lb3);
     QCOMPARE(gravadores[2].pontos.size(), std::size_t(24979));
     QCOMPARE(gravadores[0].pontos.size(), std::size_t(2479));
 
     // A second click adds another batch, from a new start, to the same panel.
     const QImage antes = w.Fig1->image();
-    clica(w.Lb1);
+    teste::Clica(w.Lb1);
     QCOMPARE(gravadores[0].pontos.size(), std::size_t(2 * 2479));
     QVERIFY(PixelsDiferentes(w.Fig1->image()) >= PixelsDiferentes(antes));
     QCOMPARE(gravadores[3].pontos.size(), std::size_t(49979));

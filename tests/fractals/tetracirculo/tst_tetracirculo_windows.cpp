@@ -13,14 +13,6 @@ using teste::PixelsDiferentes;
 
 namespace {
 
-void setaDireita(QScrollBar* barra, int vezes) {
-  for (int i = 0; i < vezes; ++i) {
-    QTest::mouseClick(barra, Qt::LeftButton, {}, QPoint(barra->width() - 4, barra->height() / 2));
-  }
-}
-
-void clica(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2)); }
-
 bool perto(double a, double b) { return std::abs(a - b) <= 5e-3; }
 
 }  // namespace
@@ -35,7 +27,7 @@ class TstTetracirculoWindows : public QObject {
     QCOMPARE(w.windowTitle(), QStringLiteral("Tetracírculo"));
     teste::RecordingCanvas gravador;
     w.Figura->setEspelho(&gravador);
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     QCOMPARE(gravador.circulos.size(), std::size_t(1));
     const auto& c = gravador.circulos[0];
     QVERIFY(perto(c.x, 342.5) && perto(c.y, 234.5) && perto(c.raio, 228.333));
@@ -43,28 +35,28 @@ class TstTetracirculoWindows : public QObject {
     QCOMPARE(c.estilo, 0);
     QCOMPARE(c.cor, std::nullopt);
 
-    setaDireita(w.BrNivel, 6);  // one past the maximum
+    teste::SetaDireita(w.BrNivel, 6);  // one past the maximum
     QCOMPARE(w.LabNivel->text(), QStringLiteral("5"));
     gravador.limpa();
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     QCOMPARE(gravador.circulos.size(), std::size_t(1365));
   }
 
   void scrollBarAloneChangesOnlyTheLabel() {
     FrmCirculo w;
     w.show();
-    setaDireita(w.BrNivel, 2);
-    clica(w.botGerar);
+    teste::SetaDireita(w.BrNivel, 2);
+    teste::Clica(w.botGerar);
     const QImage nivel2 = w.Figura->image();
-    setaDireita(w.BrNivel, 1);
+    teste::SetaDireita(w.BrNivel, 1);
     QCOMPARE(w.LabNivel->text(), QStringLiteral("3"));
     QCOMPARE(w.Figura->image(), nivel2);
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     const QImage nivel3 = w.Figura->image();
     QVERIFY(nivel3 != nivel2);
-    clica(w.botGerar);  // cleared first: the same figure, once
+    teste::Clica(w.botGerar);  // cleared first: the same figure, once
     QCOMPARE(w.Figura->image(), nivel3);
-    clica(w.botApagar);
+    teste::Clica(w.botApagar);
     QCOMPARE(PixelsDiferentes(w.Figura->image()), 0);
   }
 
@@ -88,7 +80,7 @@ class TstTetracirculoWindows : public QObject {
     RotuloClicavel* rotulos[] = {w.Lb1, w.Lb2, w.Lb3, w.Lb4};
     teste::RecordingCanvas gravadores[4];
     for (int i = 0; i < 4; ++i) paineis[i]->setEspelho(&gravadores[i]);
-    clica(rotulos[rotulo]);
+    teste::Clica(rotulos[rotulo]);
     for (int i = 0; i < 4; ++i) {
       QCOMPARE(static_cast<int>(gravadores[i].circulos.size()), i == rotulo ? circulos : 0);
       if (i != rotulo) QCOMPARE(PixelsDiferentes(paineis[i]->image()), 0);
@@ -98,34 +90,34 @@ class TstTetracirculoWindows : public QObject {
     QVERIFY(perto(c.back().raio, menorRaio));
     if (rotulo == 2) QCOMPARE(c[1].preenchimento, RGB(100, 180, 80));
     const QImage uma = paineis[rotulo]->image();
-    clica(rotulos[rotulo]);  // over itself, nothing cleared
+    teste::Clica(rotulos[rotulo]);  // over itself, nothing cleared
     QCOMPARE(paineis[rotulo]->image(), uma);
   }
 
   void closedWindowsComeBackReset() {
     FrmModoNS& escolha = SlotEscolha(Fractal::Circular).Show();
-    clica(escolha.CkNivel);
+    teste::Clica(escolha.CkNivel);
     QPointer<FrmCirculo> umNivel = SlotDe<FrmCirculo>().instancia();
     QVERIFY(umNivel != nullptr);
-    setaDireita(umNivel->BrNivel, 3);
-    clica(umNivel->botGerar);
-    clica(escolha.CkSeq);
+    teste::SetaDireita(umNivel->BrNivel, 3);
+    teste::Clica(umNivel->botGerar);
+    teste::Clica(escolha.CkSeq);
     QPointer<FrmFigCircular> sequencia = SlotDe<FrmFigCircular>().instancia();
     QVERIFY(sequencia != nullptr);
-    clica(sequencia->Lb4);
+    teste::Clica(sequencia->Lb4);
     umNivel->close();
     sequencia->close();
     teste::ProcessaEventos();
     QVERIFY(umNivel.isNull() && sequencia.isNull());
 
-    clica(escolha.CkNivel);
+    teste::Clica(escolha.CkNivel);
     FrmCirculo* novo = SlotDe<FrmCirculo>().instancia();
     QVERIFY(novo != nullptr && novo->isVisible());
     QCOMPARE(novo->LabNivel->text(), QStringLiteral("0"));
     QCOMPARE(novo->BrNivel->value(), 0);
     QCOMPARE(PixelsDiferentes(novo->Figura->image()), 0);
     QCOMPARE(novo->Figura->ScaleMode(), 3);
-    clica(escolha.CkSeq);
+    teste::Clica(escolha.CkSeq);
     FrmFigCircular* nova = SlotDe<FrmFigCircular>().instancia();
     QVERIFY(nova != nullptr && nova->isVisible());
     for (PictureBox* p : {nova->Fig1, nova->Fig2, nova->Fig3, nova->Fig4}) {

@@ -14,14 +14,6 @@ using teste::PixelsDiferentes;
 
 namespace {
 
-void setaDireita(QScrollBar* barra, int vezes) {
-  for (int i = 0; i < vezes; ++i) {
-    QTest::mouseClick(barra, Qt::LeftButton, {}, QPoint(barra->width() - 4, barra->height() / 2));
-  }
-}
-
-void clica(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2)); }
-
 bool perto(double a, double b) { return std::abs(a - b) <= 5e-3; }
 
 bool eTronco(const LinhaGravada& l) {
@@ -65,11 +57,11 @@ class TstArvoreWindows : public QObject {
     w.show();
     teste::RecordingCanvas gravador;
     w.Figura->setEspelho(&gravador);
-    setaDireita(w.BrAng, angulo);
-    setaDireita(w.BrNivel, nivel);
+    teste::SetaDireita(w.BrAng, angulo);
+    teste::SetaDireita(w.BrNivel, nivel);
     QCOMPARE(w.LbAng->text(), QString::number(angulo));
     QCOMPARE(w.LabNivel->text(), QString::number(nivel));
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     QCOMPARE(static_cast<int>(gravador.linhas.size()), linhas);
     QVERIFY(eTronco(gravador.linhas.front()));
     for (const LinhaGravada& l : gravador.linhas) QCOMPARE(l.largura, 2);
@@ -78,22 +70,22 @@ class TstArvoreWindows : public QObject {
   void scrollBarsAloneChangeOnlyTheirLabels() {
     FrmArvore w;
     w.show();
-    setaDireita(w.BrAng, 60);
-    setaDireita(w.BrNivel, 6);
-    clica(w.botGerar);
+    teste::SetaDireita(w.BrAng, 60);
+    teste::SetaDireita(w.BrNivel, 6);
+    teste::Clica(w.botGerar);
     const QImage figura = w.Figura->image();
     QVERIFY(PixelsDiferentes(figura) > 0);
-    setaDireita(w.BrAng, 2);
-    setaDireita(w.BrNivel, 1);
+    teste::SetaDireita(w.BrAng, 2);
+    teste::SetaDireita(w.BrNivel, 1);
     QCOMPARE(w.LbAng->text(), QStringLiteral("62"));
     QCOMPARE(w.LabNivel->text(), QStringLiteral("7"));
     QCOMPARE(w.Figura->image(), figura);
-    clica(w.botGerar);
+    teste::Clica(w.botGerar);
     const QImage outra = w.Figura->image();
     QVERIFY(outra != figura);
-    clica(w.botGerar);  // cleared first: the same figure, once
+    teste::Clica(w.botGerar);  // cleared first: the same figure, once
     QCOMPARE(w.Figura->image(), outra);
-    clica(w.botApagar);
+    teste::Clica(w.botApagar);
     QCOMPARE(PixelsDiferentes(w.Figura->image()), 0);
   }
 
@@ -123,7 +115,7 @@ class TstArvoreWindows : public QObject {
       QCOMPARE(paineis[i]->DrawWidth(), 2);
       paineis[i]->setEspelho(&gravadores[i]);
     }
-    clica(rotulos[rotulo]);
+    teste::Clica(rotulos[rotulo]);
     for (int i = 0; i < 4; ++i) {
       QCOMPARE(static_cast<int>(gravadores[i].linhas.size()), i == rotulo ? linhas : 0);
       if (i != rotulo) QCOMPARE(PixelsDiferentes(paineis[i]->image()), 0);
@@ -139,28 +131,28 @@ class TstArvoreWindows : public QObject {
     QVERIFY(perto(xMaior, xMax) && perto(-xMin, xMax) && perto(yMaior, yMax));
     if (rotulo == 3) QCOMPARE(l[1].cor, RGB(0, 250, 0));  // the first twig, drawn by depth 9
     const QImage uma = paineis[rotulo]->image();
-    clica(rotulos[rotulo]);  // over itself, nothing cleared
+    teste::Clica(rotulos[rotulo]);  // over itself, nothing cleared
     QCOMPARE(paineis[rotulo]->image(), uma);
   }
 
   void closedWindowsComeBackReset() {
     FrmModoNS& escolha = SlotEscolha(Fractal::Arvore).Show();
-    clica(escolha.CkNivel);
+    teste::Clica(escolha.CkNivel);
     QPointer<FrmArvore> umNivel = SlotDe<FrmArvore>().instancia();
     QVERIFY(umNivel != nullptr);
-    setaDireita(umNivel->BrAng, 5);
-    setaDireita(umNivel->BrNivel, 3);
-    clica(umNivel->botGerar);
-    clica(escolha.CkSeq);
+    teste::SetaDireita(umNivel->BrAng, 5);
+    teste::SetaDireita(umNivel->BrNivel, 3);
+    teste::Clica(umNivel->botGerar);
+    teste::Clica(escolha.CkSeq);
     QPointer<FrmFigArvore> sequencia = SlotDe<FrmFigArvore>().instancia();
     QVERIFY(sequencia != nullptr);
-    clica(sequencia->Lb3);
+    teste::Clica(sequencia->Lb3);
     umNivel->close();
     sequencia->close();
     teste::ProcessaEventos();
     QVERIFY(umNivel.isNull() && sequencia.isNull());
 
-    clica(escolha.CkNivel);
+    teste::Clica(escolha.CkNivel);
     FrmArvore* novo = SlotDe<FrmArvore>().instancia();
     QVERIFY(novo != nullptr && novo->isVisible());
     QCOMPARE(novo->LbAng->text(), QStringLiteral("0"));
@@ -168,7 +160,7 @@ class TstArvoreWindows : public QObject {
     QCOMPARE(novo->BrAng->value(), 0);
     QCOMPARE(PixelsDiferentes(novo->Figura->image()), 0);
     QCOMPARE(novo->Figura->paraPixels(-200, 115), QPointF(0, 0));
-    clica(escolha.CkSeq);
+    teste::Clica(escolha.CkSeq);
     FrmFigArvore* nova = SlotDe<FrmFigArvore>().instancia();
     QVERIFY(nova != nullptr && nova->isVisible());
     for (PictureBox* p : {nova->Fig1, nova->Fig2, nova->Fig3, nova->Fig4}) {
