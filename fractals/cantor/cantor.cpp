@@ -16,15 +16,18 @@ std::int32_t CelulasCantor(std::int32_t nivel) {
 }
 
 bool ConjuntoCantor::Substituir(std::int32_t nivel) {
+  const int desenho = desenhos_;
   Cadeia = QStringLiteral("1");
   for (std::int32_t k = 1; k <= nivel; ++k) {
     RodadaCantor(Cadeia);
     if (!janela_.Cede()) return false;
+    if (desenhos_ != desenho) break;
   }
   return true;
 }
 
 void ConjuntoCantor::DesenhaCantor(std::int32_t nivel) {
+  ++desenhos_;
   NumSegmentos = CelulasCantor(nivel);
   Divisao.assign(static_cast<std::size_t>(NumSegmentos) + 1, 0.0);
   for (std::int32_t i = 0; i < NumSegmentos; ++i) {

@@ -38,7 +38,10 @@ class ConjuntoCantor {
   double XB = 0;
 
   // Builds Cadeia for the level: "1", then one rewriting round per level,
-  // yielding after each. False when the window was closed meanwhile.
+  // yielding after each. False when the window was closed meanwhile. A
+  // drawing nested in one of the yields leaves its own complete string; the
+  // rounds stop then, rather than rewriting that string again (each further
+  // round would triple it, and a few nested drawings would exhaust memory).
   bool Substituir(std::int32_t nivel);
 
  protected:
@@ -56,6 +59,7 @@ class ConjuntoCantor {
 
  private:
   Form& janela_;
+  int desenhos_ = 0;  // drawings started, nested ones included
 };
 
 }  // namespace velquora

@@ -197,6 +197,17 @@ class TstCantorEvents : public QObject {
     QCOMPARE(w.Figura->image(), referencia.Figura->image());
   }
 
+  void gerarDuringTheRewritingLeavesTheNestedString() {
+    frmCantor w;
+    w.show();
+    teste::SetaDireita(w.BrNivel, 6);
+    postaClique(w.botGerar);  // runs in the first rewriting round's yield
+    teste::Clica(w.botGerar);
+    QCOMPARE(w.Cadeia.size(), 729);
+    QCOMPARE(w.NumSegmentos, 729);
+    QCOMPARE(w.Cadeia.count(QLatin1Char('1')), 64);
+  }
+
   void apagarDuringADrawingClearsWhatIsDrawnAndItGoesOn() {
     frmCantor w;
     w.show();
