@@ -73,7 +73,14 @@ double ImageCanvas::ajusteDaPena(int largura) const {
   // wider pens are centred on y. A device pen of w pixels covers w / 2 either
   // side of where it is put, and a one-pixel device pen again the row below.
   const double centro = largura == 1 ? 0.5 * razaoImagem_ : 0.0;
-  return larguraNoDispositivo(largura) == 1 ? centro - 0.5 : centro;
+  if (razaoImagem_ == 1) return larguraNoDispositivo(largura) == 1 ? centro - 0.5 : centro;
+  // At other ratios an edge of a pen often falls exactly on the centre of a
+  // pixel (a 2-pixel pen is 3 device pixels at 150 %), and whether that pixel
+  // is covered would then hang on the last bit of the coordinate: two
+  // segments of one vertical line could differ by a pixel. A sixteenth of a
+  // pixel further decides every such tie the same way.
+  constexpr double Desempate = 1.0 / 16;
+  return (larguraNoDispositivo(largura) == 1 ? centro - 0.5 : centro) + Desempate;
 }
 
 void ImageCanvas::Cls() {

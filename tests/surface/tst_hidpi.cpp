@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "fractals/koch_curve/frm_curva_koch.h"
+#include "fractals/tree/frm_arvore.h"
 #include "support/window_checks.h"
 #include "surface/image_canvas.h"
 
@@ -70,6 +71,17 @@ std::pair<int, int> trecho(const QImage& img, bool linha, int fixo, int de, int 
     if (primeiro >= 0 && ultimo != i - 1) return {-1, -1};
     if (primeiro < 0) primeiro = i;
     ultimo = i;
+  }
+  return {primeiro, ultimo};
+}
+
+// The pixels of a row that are not white, as one run [first, last].
+std::pair<int, int> trechoDeCor(const QImage& img, int y) {
+  int primeiro = -1, ultimo = -1;
+  for (int x = 0; x < img.width(); ++x) {
+    if (px(img, x, y) == Branco) continue;
+    if (primeiro < 0) primeiro = x;
+    ultimo = x;
   }
   return {primeiro, ultimo};
 }
@@ -160,6 +172,20 @@ class TstHidpi : public QObject {
       anterior = t;
     }
     QVERIFY2(menor >= largura && maior - menor <= 1, qPrintable(QStringLiteral("%1 to %2").arg(menor).arg(maior)));
+  }
+
+  void aStraightTreeIsOneEvenLine() {
+    // At angle 0 the branches continue the trunk upward, their x off by the
+    // last bits of a cosine: every row of the 2-pixel line covers the same
+    // device columns.
+    FrmArvore w;
+    teste::SetaDireita(w.BrNivel, 3);
+    teste::Clica(w.botGerar);
+    const QImage img = w.Figura->image();
+    const auto emDispositivo = [&](double y) { return static_cast<int>(w.Figura->paraPixels(0, y).y() * razao_); };
+    const auto tronco = trechoDeCor(img, emDispositivo(-100));
+    QCOMPARE(tronco.second - tronco.first + 1, qRound(2 * razao_));
+    for (int y = emDispositivo(60); y < emDispositivo(-130); ++y) QCOMPARE(trechoDeCor(img, y), tronco);
   }
 
   void frameIsWholeOnEverySide() {
