@@ -14,8 +14,14 @@ PictureBox::PictureBox(QWidget* pai) : QWidget(pai) {
 
 double PictureBox::pixelsPorUnidade() const {
   const auto* caixa = dynamic_cast<const PictureBox*>(parentWidget());
-  if (caixa != nullptr && caixa->ScaleMode() == UnidadePixels) return 1.0;
-  return 1.0 / TwipsPorPixel;
+  if (caixa != nullptr && caixa->ScaleMode() == UnidadePixels) return EscalaDoLeiaute();
+  return EscalaDoLeiaute() / TwipsPorPixel;
+}
+
+QSize PictureBox::tamanhoDaArea() const {
+  const double k = EscalaDoLeiaute();
+  if (k == 1) return size();
+  return QSize(static_cast<int>(ArredondaPar(width() / k)), static_cast<int>(ArredondaPar(height() / k)));
 }
 
 int PictureBox::emPixels(double valor) const {
@@ -53,7 +59,7 @@ QRect PictureBox::areaNaJanela() const {
 }
 
 void PictureBox::mede() const {
-  razaoMedida_ = devicePixelRatioF();
+  razaoMedida_ = devicePixelRatioF() * EscalaDoLeiaute();
   dispositivoMedido_ = areaNaJanela().size();
   tamanhoMedido_ = size();
   lugarMedido_ = pos();
@@ -83,8 +89,9 @@ void PictureBox::paintEvent(QPaintEvent* evento) {
   mede();
   const QImage quadro = image();
   QPainter p(this);
-  const qreal r = quadro.devicePixelRatio();
-  if (r == 1) {
+  const QTransform t = p.deviceTransform();
+  const qreal r = t.m11();
+  if (r == 1 && quadro.devicePixelRatio() == 1) {
     const QRect area = evento->rect().intersected(quadro.rect());
     p.drawImage(area.topLeft(), quadro, area);
     return;
@@ -92,7 +99,6 @@ void PictureBox::paintEvent(QPaintEvent* evento) {
   // Copied pixel for pixel: the image's first device pixel goes where the
   // box's first whole device pixel is, which may lie half a pixel off its
   // logical corner.
-  const QTransform t = p.deviceTransform();
   const double esquerda = std::floor(t.dx() + 0.5);
   const double topo = std::floor(t.dy() + 0.5);
   // A grab of the box alone may place it a pixel differently from its
@@ -101,8 +107,7 @@ void PictureBox::paintEvent(QPaintEvent* evento) {
       std::floor(t.dy() + height() * r + 0.5) - topo > quadro.height()) {
     p.fillRect(rect(), QColor(Vermelho(BackColor()), Verde(BackColor()), Azul(BackColor())));
   }
-  const QPointF canto((esquerda - t.dx()) / r, (topo - t.dy()) / r);
-  p.drawImage(canto, quadro);
+  p.drawImage(QRectF(QPointF((esquerda - t.dx()) / r, (topo - t.dy()) / r), QSizeF(quadro.size()) / r), quadro);
 }
 
 }  // namespace velquora
