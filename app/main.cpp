@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/frm_velquora.h"
+#include "app/icon.h"
 #include "app/window_slot.h"
 
 int main(int argc, char* argv[]) {
@@ -8,6 +9,7 @@ int main(int argc, char* argv[]) {
   // doubles them, one close to it keeps them as they are.
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
   QApplication app(argc, argv);
+  velquora::IdentificaPrograma();
   QApplication::setStyle(QStringLiteral("Fusion"));
   velquora::Mostra<velquora::FrmVelquora>();
   return QApplication::exec();
