@@ -18,8 +18,8 @@ void DesenhaIcone(QPainter& pintor, const QRectF& area) {
   // reaches 160 / sqrt(3) = 92.4 from the centre.
   const double lado = std::min(area.width(), area.height());
   const double margem = lado / 32;
-  const QRectF quadrado(area.center().x() - lado / 2 + margem, area.center().y() - lado / 2 + margem,
-                        lado - 2 * margem, lado - 2 * margem);
+  const QRectF quadrado(area.center().x() - lado / 2 + margem, area.center().y() - lado / 2 + margem, lado - 2 * margem,
+                        lado - 2 * margem);
   pintor.setBrush(cor(FundoEmblema));
   pintor.drawRoundedRect(quadrado, quadrado.width() / 8, quadrado.height() / 8);
 
@@ -45,9 +45,7 @@ class MotorIcone : public QIconEngine {
     paint(&pintor, QRect(QPoint(0, 0), tamanho), modo, estado);
     return imagem;
   }
-  void paint(QPainter* pintor, const QRect& area, QIcon::Mode, QIcon::State) override {
-    DesenhaIcone(*pintor, area);
-  }
+  void paint(QPainter* pintor, const QRect& area, QIcon::Mode, QIcon::State) override { DesenhaIcone(*pintor, area); }
   QIconEngine* clone() const override { return new MotorIcone; }
 };
 

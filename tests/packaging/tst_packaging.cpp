@@ -5,6 +5,7 @@
 //
 // Runs under xvfb-run; the test itself draws offscreen.
 
+#include <xcb/xcb.h>
 #include <QDirIterator>
 #include <QImage>
 #include <QPainter>
@@ -16,7 +17,6 @@
 #include <QTest>
 #include <cstdlib>
 #include <cstring>
-#include <xcb/xcb.h>
 
 namespace {
 
@@ -85,8 +85,8 @@ class X {
   }
 
   QByteArray propriedade(xcb_window_t janela, xcb_atom_t nome) {
-    auto* r = xcb_get_property_reply(
-        c_, xcb_get_property(c_, 0, janela, nome, XCB_GET_PROPERTY_TYPE_ANY, 0, 1 << 20), nullptr);
+    auto* r = xcb_get_property_reply(c_, xcb_get_property(c_, 0, janela, nome, XCB_GET_PROPERTY_TYPE_ANY, 0, 1 << 20),
+                                     nullptr);
     if (r == nullptr) return {};
     const QByteArray valor(static_cast<const char*>(xcb_get_property_value(r)), xcb_get_property_value_length(r));
     std::free(r);
@@ -131,14 +131,14 @@ class TstPackaging : public QObject {
     instalado_ = temp_.filePath(QStringLiteral("prefixo"));
     desempacotado_ = temp_.filePath(QStringLiteral("raiz"));
 
-    Saida s = executa(QStringLiteral(CMAKE_BIN), {QStringLiteral("--install"), QStringLiteral(BUILD_DIR),
-                                                  QStringLiteral("--prefix"), instalado_});
+    Saida s = executa(QStringLiteral(CMAKE_BIN),
+                      {QStringLiteral("--install"), QStringLiteral(BUILD_DIR), QStringLiteral("--prefix"), instalado_});
     QVERIFY2(s.codigo == 0, qPrintable(s.texto));
 
     const QString pacotes = temp_.filePath(QStringLiteral("cpack"));
-    s = executa(QStringLiteral(CPACK_BIN), {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("--config"),
-                                            QStringLiteral(BUILD_DIR "/CPackConfig.cmake"), QStringLiteral("-B"),
-                                            pacotes});
+    s = executa(QStringLiteral(CPACK_BIN),
+                {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("--config"),
+                 QStringLiteral(BUILD_DIR "/CPackConfig.cmake"), QStringLiteral("-B"), pacotes});
     QVERIFY2(s.codigo == 0, qPrintable(s.texto));
     const QStringList debs = QDir(pacotes).entryList({QStringLiteral("*.deb")}, QDir::Files);
     QCOMPARE(debs.size(), 1);
@@ -175,8 +175,9 @@ class TstPackaging : public QObject {
     QVERIFY2(s.codigo == 0, qPrintable(s.texto));
 
     // A manual page groff reads without a single warning.
-    s = executa(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("gzip -dc \"$0\" | groff -K utf8 -mandoc -ww -z"),
-                                       prefixo + QStringLiteral("/share/man/man1/velquora.1.gz")});
+    s = executa(QStringLiteral("sh"),
+                {QStringLiteral("-c"), QStringLiteral("gzip -dc \"$0\" | groff -K utf8 -mandoc -ww -z"),
+                 prefixo + QStringLiteral("/share/man/man1/velquora.1.gz")});
     QVERIFY2(s.codigo == 0 && s.texto.isEmpty(), qPrintable(s.texto));
 
     QCOMPARE(entradaDesktop(prefixo, QStringLiteral("Exec")), QStringLiteral("velquora"));
@@ -196,8 +197,8 @@ class TstPackaging : public QObject {
     for (int t : tamanhosIcone()) {
       const QImage icone(QStringLiteral("%1/%2x%2/apps/%3.png").arg(pasta).arg(t).arg(kId));
       QCOMPARE(icone.size(), QSize(t, t));
-      QCOMPARE(qAlpha(icone.pixel(0, 0)), 0);                              // rounded corner
-      QCOMPARE(icone.pixelColor(t / 2, t / 2), QColor(235, 245, 255));   // the innermost snowflake
+      QCOMPARE(qAlpha(icone.pixel(0, 0)), 0);                                  // rounded corner
+      QCOMPARE(icone.pixelColor(t / 2, t / 2), QColor(235, 245, 255));         // the innermost snowflake
       QCOMPARE(icone.pixelColor(t * 4 / 25, t * 4 / 25), QColor(64, 64, 64));  // the background beside the outer one
     }
 
@@ -208,14 +209,16 @@ class TstPackaging : public QObject {
     QPainter pintor(&desenho);
     svg.render(&pintor);
     pintor.end();
-    const QImage png = QImage(QStringLiteral("%1/256x256/apps/%2.png").arg(pasta, kId)).convertToFormat(QImage::Format_ARGB32);
+    const QImage png =
+        QImage(QStringLiteral("%1/256x256/apps/%2.png").arg(pasta, kId)).convertToFormat(QImage::Format_ARGB32);
     int diferentes = 0;
     for (int y = 0; y < 256; ++y) {
       for (int x = 0; x < 256; ++x) {
         const QRgb a = desenho.pixel(x, y);
         const QRgb b = png.pixel(x, y);
         if (std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) +
-                std::abs(qAlpha(a) - qAlpha(b)) > 24)
+                std::abs(qAlpha(a) - qAlpha(b)) >
+            24)
           ++diferentes;
       }
     }
@@ -225,18 +228,21 @@ class TstPackaging : public QObject {
   // The control fields apt reads: the name, the version and architecture in
   // the file name, and the libraries, fonts and translations it runs with.
   void packageFields() {
-    const QString arquitetura = executa(QStringLiteral("dpkg"), {QStringLiteral("--print-architecture")}).texto.trimmed();
+    const QString arquitetura =
+        executa(QStringLiteral("dpkg"), {QStringLiteral("--print-architecture")}).texto.trimmed();
     QCOMPARE(QFileInfo(deb_).fileName(), QStringLiteral("velquora_" VERSAO "_%1.deb").arg(arquitetura));
     const auto campo = [this](const char* nome) {
-      return executa(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb_, QString::fromLatin1(nome)}).texto.trimmed();
+      return executa(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), deb_, QString::fromLatin1(nome)})
+          .texto.trimmed();
     };
     QCOMPARE(campo("Package"), QStringLiteral("velquora"));
     QCOMPARE(campo("Version"), QStringLiteral(VERSAO));
     QCOMPARE(campo("Architecture"), arquitetura);
     QStringList dependencias;
-    for (const QString& d : campo("Depends").split(QLatin1Char(','))) dependencias << d.trimmed().section(QLatin1Char(' '), 0, 0);
-    for (const char* pacote : {"libc6", "libstdc++6", "libqt6core6", "libqt6gui6", "libqt6widgets6", "fonts-liberation2",
-                               "qt6-translations-l10n"}) {
+    for (const QString& d : campo("Depends").split(QLatin1Char(',')))
+      dependencias << d.trimmed().section(QLatin1Char(' '), 0, 0);
+    for (const char* pacote : {"libc6", "libstdc++6", "libqt6core6", "libqt6gui6", "libqt6widgets6",
+                               "fonts-liberation2", "qt6-translations-l10n"}) {
       QVERIFY2(dependencias.contains(QLatin1String(pacote)), pacote);
     }
   }
@@ -246,7 +252,8 @@ class TstPackaging : public QObject {
   // the menu is closed, printing nothing.
   void unpackedProgramRuns() {
     QTemporaryDir execucao;  // XDG_RUNTIME_DIR, which a desktop session provides
-    QVERIFY(QFile::setPermissions(execucao.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    QVERIFY(QFile::setPermissions(execucao.path(),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
     QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
     ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     ambiente.insert(QStringLiteral("XDG_RUNTIME_DIR"), execucao.path());
@@ -258,11 +265,12 @@ class TstPackaging : public QObject {
 
     // The menu is mapped once xdotool finds it; --sync waits for it.
     QProcess busca;
-    busca.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--sync"),
-                                             QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                                             QStringLiteral("^Velquora$")});
+    busca.start(QStringLiteral("xdotool"),
+                {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
+                 QStringLiteral("--name"), QStringLiteral("^Velquora$")});
     QVERIFY(busca.waitForFinished(30000));
-    const xcb_window_t menu = QString::fromLatin1(busca.readAllStandardOutput()).split(QLatin1Char('\n')).first().toUInt();
+    const xcb_window_t menu =
+        QString::fromLatin1(busca.readAllStandardOutput()).split(QLatin1Char('\n')).first().toUInt();
     QVERIFY(menu != 0);
 
     X x;
