@@ -1,31 +1,61 @@
-# The two commands a developer needs: `make run` and `make test`.
-# Both install any missing Debian package first, then build into build/.
+# The commands a developer needs: `make run` and `make test`.
+# Each installs the Debian packages it is missing first (asking for sudo only
+# then), and builds into build/ as the user who runs it.
+#   make run       builds only the program and starts it
+#   make test      builds everything and runs the whole suite headless
+#   make bench     runs the drawing benchmarks
+#   make install   installs into PREFIX (default /usr/local)
+#   make deb       builds build/velquora_<version>_<arch>.deb
+# CMAKE_ARGS passes options to CMake, e.g. CMAKE_ARGS=-DVELQUORA_WERROR=ON.
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
+CMAKE_ARGS ?=
 
-.PHONY: all deps build run test bench docs clean
+CONFIGURE = cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
+
+.PHONY: all deps build run test bench docs package-files install deb clean
 
 all: build
 
 deps:
-	@sh scripts/install-deps.sh
+	@sh scripts/install-deps.sh test
 
 build: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@$(CONFIGURE) -DBUILD_TESTING=ON >/dev/null
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+run:
+	@sh scripts/install-deps.sh run
+	@$(CONFIGURE) -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target velquora
 	./$(BUILD_DIR)/velquora
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	@for b in $(BUILD_DIR)/bench/bench_*; do QT_QPA_PLATFORM=offscreen $$b; done
+	@for b in $$(find $(BUILD_DIR)/bench -maxdepth 1 -type f -perm -u+x -name 'bench_*' | sort); do \
+	  QT_QPA_PLATFORM=offscreen $$b || exit 1; \
+	done
 
 docs: build
 	sh scripts/screenshots.sh $(BUILD_DIR)
+
+# The program and its desktop files, icons, metadata and manual page.
+package-files:
+	@sh scripts/install-deps.sh package
+	@$(CONFIGURE) -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target velquora velquora_data
+
+install: package-files
+	@d="$(DESTDIR)$(PREFIX)"; while [ ! -e "$$d" ]; do d=$$(dirname "$$d"); done; \
+	if [ -w "$$d" ]; then cmake --install $(BUILD_DIR) --prefix $(PREFIX); \
+	else sudo cmake --install $(BUILD_DIR) --prefix $(PREFIX); fi
+
+deb: package-files
+	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/frm_velquora.h"
+#include "app/icon.h"
 #include "app/screen_fit.h"
 #include "app/window_slot.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
   velquora::AjustaEscalaATela(argc, argv);
   QApplication app(argc, argv);
+  velquora::IdentificaPrograma();
   QApplication::setStyle(QStringLiteral("Fusion"));
   velquora::Mostra<velquora::FrmVelquora>();
   return QApplication::exec();
