@@ -1,5 +1,8 @@
 #include "picture_box.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -9,7 +12,20 @@ namespace velquora {
 
 PictureBox::PictureBox(QWidget* pai) : QWidget(pai) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  auto* copiar = new QAction(QStringLiteral("Copiar figura"), this);
+  copiar->setShortcut(QKeySequence::Copy);
+  copiar->setShortcutContext(Qt::WidgetShortcut);
+  connect(copiar, &QAction::triggered, this, &PictureBox::copiaFigura);
+  addAction(copiar);
+  setContextMenuPolicy(Qt::ActionsContextMenu);
 }
+
+QImage PictureBox::figuraMostrada() {
+  const QRect visivel = visibleRegion().boundingRect();
+  return (visivel.isEmpty() ? grab() : grab(visivel)).toImage();
+}
+
+void PictureBox::copiaFigura() { QGuiApplication::clipboard()->setImage(figuraMostrada()); }
 
 double PictureBox::pixelsPorUnidade() const {
   const auto* caixa = dynamic_cast<const PictureBox*>(parentWidget());

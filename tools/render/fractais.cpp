@@ -29,10 +29,19 @@ namespace velquora {
 
 namespace {
 
+// A window of the program, visible to itself (it draws the frames of its
+// visible boxes) but to no screen.
+template <class Janela>
+Janela* semTela(Janela* janela) {
+  janela->setAttribute(Qt::WA_DontShowOnScreen);
+  janela->show();
+  return janela;
+}
+
 template <class Um, class Seq>
 FractalDoRender fractal(FractalDoRender f) {
-  f.criaJanela = [] { return std::unique_ptr<SingleLevelWindow>(new Um); };
-  f.criaSequencia = [] { return std::unique_ptr<LevelSequenceWindow>(new Seq); };
+  f.criaJanela = [] { return std::unique_ptr<SingleLevelWindow>(semTela(new Um)); };
+  f.criaSequencia = [] { return std::unique_ptr<LevelSequenceWindow>(semTela(new Seq)); };
   return f;
 }
 
