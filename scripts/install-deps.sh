@@ -9,6 +9,7 @@ PACKAGES="
   make
   pkg-config
   qt6-base-dev
+  qt6-svg-dev
   qt6-qpa-plugins
   libgl-dev
   libxcb1-dev
@@ -18,6 +19,7 @@ PACKAGES="
   xvfb
   xauth
   xdotool
+  poppler-utils
 "
 
 missing=""
