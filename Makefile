@@ -4,7 +4,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test bench docs clean
+.PHONY: all deps build run test bench docs gallery clean
 
 all: build
 
@@ -26,6 +26,9 @@ bench: build
 
 docs: build
 	sh scripts/screenshots.sh $(BUILD_DIR)
+
+gallery: build
+	sh scripts/gallery.sh $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)

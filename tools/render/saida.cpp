@@ -151,8 +151,12 @@ int Folha(const FractalDoRender& f, const Pedido& pedido, QIODevice& destino) {
     p.setFont(normal);
     QString regra = QStringLiteral("Folha de trabalho. A cada passo, %1.").arg(QString::fromUtf8(f.regra));
     if (f.temDimensao) {
-      regra += QStringLiteral(" Dimensão de semelhança: log %1 / log(1/r) = %2.")
+      // 1/r as written: "3" for a scale of 1/3 (every figure with a dimension
+      // has its scale written as 1/something).
+      const QString inversa = QString::fromUtf8(f.razaoTexto).mid(2);
+      regra += QStringLiteral(" Dimensão de semelhança: log N / log(1/r) = log %1 / log %2 = %3.")
                    .arg(f.passos)
+                   .arg(inversa)
                    .arg(numero(f.dimensao(), 3));
     }
     const QRectF linhaRegra(0, 11 * mm, folha.width(), 12 * mm);
