@@ -98,11 +98,6 @@ const FractalDoRender* ProcuraFractal(const QString& nome) {
   return nullptr;
 }
 
-void AplicaEscala(QWidget& janela, double escala) {
-  if (escala == 1) return;
-  (void)janela;
-}
-
 PictureBox* SuperficieDe(SingleLevelWindow& janela) {
   if (janela.Figura != nullptr) return janela.Figura;
   // The Sierpinski triangle draws on a box of its own inside a clipping box.
@@ -175,7 +170,6 @@ std::vector<Etapa> ColheEtapas(const FractalDoRender& f, const Pedido& pedido, b
   const QLocale pt(QLocale::Portuguese, QLocale::Brazil);
   if (f.temNivel()) {
     const std::unique_ptr<SingleLevelWindow> janela = f.criaJanela();
-    AplicaEscala(*janela, pedido.escala);
     PictureBox* superficie = SuperficieDe(*janela);
     for (int nivel = 0; nivel <= f.nivelMaximo; ++nivel) {
       Pedido deste = pedido;
@@ -193,7 +187,6 @@ std::vector<Etapa> ColheEtapas(const FractalDoRender& f, const Pedido& pedido, b
     // The chaos game's stages are the panels of its sequence window, each
     // played once.
     const std::unique_ptr<LevelSequenceWindow> janela = f.criaSequencia();
-    AplicaEscala(*janela, pedido.escala);
     PictureBox* paineis[4] = {janela->Fig1, janela->Fig2, janela->Fig3, janela->Fig4};
     void (LevelSequenceWindow::*cliques[4])() = {&LevelSequenceWindow::Lb1_Click, &LevelSequenceWindow::Lb2_Click,
                                                   &LevelSequenceWindow::Lb3_Click, &LevelSequenceWindow::Lb4_Click};

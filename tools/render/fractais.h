@@ -50,6 +50,8 @@ struct Pedido {
   int nivel = 0;
   int angulo = 90;      // the tree's branching angle
   int pontos = 10000;   // the chaos game's points, in batches of 10,000
+  // Of the images to the window's size: the device pixel ratio the process
+  // runs at (see main.cpp); SVG only declares its size by it.
   double escala = 1;
 };
 
@@ -58,9 +60,6 @@ inline constexpr int PontosMaximos = 1000000;
 
 // The four point counts of the chaos game's panels.
 inline constexpr int ContagensDosPaineis[4] = {2500, 5000, 25000, 50000};
-
-// Gives every drawing box of a window backing images `escala` times its size.
-void AplicaEscala(QWidget& janela, double escala);
 
 // The box of a single-level window that the figure is drawn on.
 PictureBox* SuperficieDe(SingleLevelWindow& janela);

@@ -247,8 +247,12 @@ int main(int argc, char* argv[]) {
                   ErroDeEscrita);
   }
 
-  // The windows draw without a display unless one is asked for.
+  // The windows draw without a display unless one is asked for, and at the
+  // scale asked for whatever the desktop's own: the scale is the device
+  // pixel ratio of the windows, whose boxes draw at that resolution.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qunsetenv("QT_SCREEN_SCALE_FACTORS");
+  qputenv("QT_SCALE_FACTOR", QByteArray::number(linha.pedido.escala, 'g', 6));
   QApplication app(argc, argv);
   QApplication::setStyle(QStringLiteral("Fusion"));
 
@@ -270,7 +274,7 @@ int main(int argc, char* argv[]) {
       if (svg) {
         SvgDaSequencia(f, linha.pedido, arquivo);
       } else {
-        ok = ImagemDaSequencia(f, linha.pedido).save(&arquivo, "PNG");
+        ok = ImagemDaSequencia(f).save(&arquivo, "PNG");
       }
       break;
     case Modo::Folha:

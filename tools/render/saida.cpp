@@ -54,7 +54,6 @@ void preparaSvg(QSvgGenerator& svg, QIODevice& destino, QSize pixels, double esc
 
 QImage ImagemDoNivel(const FractalDoRender& f, const Pedido& pedido) {
   const std::unique_ptr<SingleLevelWindow> janela = f.criaJanela();
-  AplicaEscala(*janela, pedido.escala);
   Gera(*janela, pedido);
   return SuperficieDe(*janela)->image();
 }
@@ -73,16 +72,10 @@ void SvgDoNivel(const FractalDoRender& f, const Pedido& pedido, QIODevice& desti
   gravacao.pinta(p);
 }
 
-QImage ImagemDaSequencia(const FractalDoRender& f, const Pedido& pedido) {
+QImage ImagemDaSequencia(const FractalDoRender& f) {
   const std::unique_ptr<LevelSequenceWindow> janela = f.criaSequencia();
-  AplicaEscala(*janela, pedido.escala);
   ClicaRotulos(*janela);
-  QImage imagem((QSizeF(janela->size()) * pedido.escala).toSize(), QImage::Format_RGB32);
-  imagem.setDevicePixelRatio(pedido.escala);
-  imagem.fill(janela->palette().color(QPalette::Window));
-  janela->render(&imagem);
-  imagem.setDevicePixelRatio(1);
-  return imagem;
+  return janela->grab().toImage();
 }
 
 void SvgDaSequencia(const FractalDoRender& f, const Pedido& pedido, QIODevice& destino) {

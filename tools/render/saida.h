@@ -18,8 +18,9 @@ QImage ImagemDoNivel(const FractalDoRender& f, const Pedido& pedido);
 // box's pixels, declared at the request's scale.
 void SvgDoNivel(const FractalDoRender& f, const Pedido& pedido, QIODevice& destino);
 
-// The level-sequence window's client area with all four labels clicked.
-QImage ImagemDaSequencia(const FractalDoRender& f, const Pedido& pedido);
+// The level-sequence window's client area with all four labels clicked, at
+// the device pixel ratio the process runs at.
+QImage ImagemDaSequencia(const FractalDoRender& f);
 void SvgDaSequencia(const FractalDoRender& f, const Pedido& pedido, QIODevice& destino);
 
 // The A4 worksheet: the fractal's name and its rule, and for every stage its
