@@ -21,8 +21,11 @@ PictureBox::PictureBox(QWidget* pai) : QWidget(pai) {
 }
 
 QImage PictureBox::figuraMostrada() {
-  const QRect visivel = visibleRegion().boundingRect();
-  return (visivel.isEmpty() ? grab() : grab(visivel)).toImage();
+  // Taken from the window, so that what lies on top of the box (the boxes a
+  // window stacks on a white panel) is copied as it shows.
+  QRect visivel = visibleRegion().boundingRect();
+  if (visivel.isEmpty()) visivel = rect();
+  return window()->grab(QRect(mapTo(window(), visivel.topLeft()), visivel.size())).toImage();
 }
 
 void PictureBox::copiaFigura() { QGuiApplication::clipboard()->setImage(figuraMostrada()); }

@@ -34,9 +34,9 @@ class PictureBox : public QWidget, public ImageCanvas {
   bool temMoldura() const { return moldura_; }
   void setMoldura(bool moldura) { moldura_ = moldura; }
 
-  // What the box shows, boxes and labels inside it included, cut to the part
-  // its containers let through, in device pixels; and that put on the
-  // clipboard.
+  // What the box shows on the screen, whatever lies on it included, cut to
+  // the part its containers let through, in device pixels; and that put on
+  // the clipboard.
   QImage figuraMostrada();
   void copiaFigura();
 

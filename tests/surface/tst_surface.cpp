@@ -236,7 +236,8 @@ class TstSurface : public QObject {
   }
 
   void copyFigureFromTheMenuAndFromCtrlC() {
-    // A box half hidden by its container: what is copied is what shows.
+    // A box half hidden by its container, with a box on top of it: what is
+    // copied is what shows.
     QWidget janela;
     janela.resize(200, 150);
     PictureBox moldura(&janela);
@@ -245,9 +246,13 @@ class TstSurface : public QObject {
     caixa.setGeometry(60, 50, 100, 80);
     caixa.setScaleMode(ImageCanvas::UnidadePixels);
     caixa.Line(0, 0, 99, 79);
+    PictureBox porCima(&janela);
+    porCima.setGeometry(110, 80, 10, 10);
+    porCima.setBackColor(RGB(255, 0, 0));
     janela.show();
     QVERIFY(QTest::qWaitForWindowExposed(&janela));
-    const QImage esperada = caixa.grab(QRect(0, 0, 60, 50)).toImage();
+    const QImage esperada = janela.grab(QRect(70, 60, 60, 50)).toImage();
+    QCOMPARE(px(esperada, 45, 25), qRgb(255, 0, 0));
     QCOMPARE(esperada.size(), QSize(60, 50) * caixa.devicePixelRatioF());
     QCOMPARE(px(esperada, 10, 8), Preto);
 
