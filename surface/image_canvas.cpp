@@ -1,7 +1,10 @@
 #include "image_canvas.h"
 
 #include <QPen>
+#include <algorithm>
 #include <cmath>
+
+#include "twips.h"
 
 namespace velquora {
 
@@ -13,10 +16,21 @@ constexpr std::size_t LoteLinhas = 4096;
 
 }  // namespace
 
-ImageCanvas::ImageCanvas(QSize tamanho, Cor fundo)
-    : imagem_(tamanho, QImage::Format_RGB32), fundo_(fundo) {
+ImageCanvas::ImageCanvas(QSize tamanho, Cor fundo, qreal razao) : tamanho_(tamanho), fundo_(fundo) {
+  setRazaoDePixels(razao);
+  acompanhaTamanho();
   imagem_.fill(cor(fundo_));
 }
+
+int ImageCanvas::emDispositivo(double v, qreal razao) { return static_cast<int>(std::floor(v * razao + 0.5)); }
+
+QSize ImageCanvas::tamanhoNoDispositivo() const {
+  const qreal r = razaoDaArea();
+  const QSize t = tamanhoDaArea();
+  return QSize(emDispositivo(t.width(), r), emDispositivo(t.height(), r));
+}
+
+void ImageCanvas::setRazaoDePixels(qreal razao) { razao_ = razao > 0 ? razao : 1; }
 
 ImageCanvas::~ImageCanvas() { conclui(); }
 
@@ -30,27 +44,36 @@ void ImageCanvas::Scale(double x1, double y1, double x2, double y2) {
   escalaAltura_ = y2 - y1;
 }
 
-double ImageCanvas::fatorX() const {
+double ImageCanvas::fatorX(double largura, double celulasPorPixel) const {
   switch (modo_) {
-    case UnidadeUsuario: return tamanhoDaArea().width() / escalaLargura_;
-    case UnidadeTwips: return 1.0 / 15;
-    default: return 1.0;
+    case UnidadeUsuario: return largura / escalaLargura_;
+    case UnidadeTwips: return celulasPorPixel == 1 ? 1.0 / TwipsPorPixel : celulasPorPixel / TwipsPorPixel;
+    default: return celulasPorPixel;
   }
 }
 
-double ImageCanvas::fatorY() const {
-  switch (modo_) {
-    case UnidadeUsuario: return tamanhoDaArea().height() / escalaAltura_;
-    case UnidadeTwips: return 1.0 / 15;
-    default: return 1.0;
-  }
-}
-
-QPointF ImageCanvas::paraPixels(double x, double y) const {
+QPointF ImageCanvas::mapeia(double x, double y, QSizeF grade, double celulasPorPixel) const {
   if (modo_ == UnidadeUsuario) {
-    return QPointF((x - escalaEsquerda_) * fatorX(), (y - escalaTopo_) * fatorY());
+    // The user's corners fall on the grid's edges whatever its ratio.
+    return QPointF((x - escalaEsquerda_) * (grade.width() / escalaLargura_),
+                   (y - escalaTopo_) * (grade.height() / escalaAltura_));
   }
-  return QPointF(x * fatorX(), y * fatorY());
+  const double f = fatorX(grade.width(), celulasPorPixel);
+  return QPointF(x * f, y * f);
+}
+
+QPointF ImageCanvas::paraPixels(double x, double y) const { return mapeia(x, y, tamanhoDaArea(), 1); }
+
+int ImageCanvas::larguraNoDispositivo(int largura) const {
+  return std::max(1, emDispositivo(largura, razaoImagem_));
+}
+
+double ImageCanvas::ajusteDaPena(int largura) const {
+  // At ratio 1 a one-pixel line at y covers the pixel row from y to y + 1,
+  // wider pens are centred on y. A device pen of w pixels covers w / 2 either
+  // side of where it is put, and a one-pixel device pen again the row below.
+  const double centro = largura == 1 ? 0.5 * razaoImagem_ : 0.0;
+  return larguraNoDispositivo(largura) == 1 ? centro - 0.5 : centro;
 }
 
 void ImageCanvas::Cls() {
@@ -80,6 +103,7 @@ void ImageCanvas::setDrawWidth(int largura) {
   if (largura != larguraPena_) {
     descarregaLinhas();
     larguraPena_ = largura < 1 ? 1 : largura;
+    ajustePena_ = ajusteDaPena(larguraPena_);
   }
 }
 
@@ -95,19 +119,32 @@ QImage ImageCanvas::image() {
   return imagem_;
 }
 
-void ImageCanvas::redimensionaImagem(QSize tamanho) {
-  if (tamanho == imagem_.size()) return;
+void ImageCanvas::redimensiona() {
   conclui();
-  QImage nova(tamanho, QImage::Format_RGB32);
+  const qreal razao = razaoDaArea();
+  QImage nova(tamanhoNoDispositivo(), QImage::Format_RGB32);
   nova.fill(cor(fundo_));
-  QPainter p(&nova);
-  p.drawImage(0, 0, imagem_);
-  p.end();
+  if (!imagem_.isNull()) {
+    QPainter p(&nova);
+    imagem_.setDevicePixelRatio(1);
+    if (razao == razaoImagem_) {
+      p.drawImage(0, 0, imagem_);
+    } else {
+      p.drawImage(QRectF(0, 0, imagem_.width() * razao / razaoImagem_, imagem_.height() * razao / razaoImagem_),
+                  imagem_);
+    }
+  }
+  razaoImagem_ = razao;
+  nova.setDevicePixelRatio(razao);
   imagem_ = nova;
+  ajustePena_ = ajusteDaPena(larguraPena_);
 }
 
 void ImageCanvas::abrePintor() {
   if (pintor_.isActive()) return;
+  // The painter works in device pixels; the image carries its ratio again
+  // once the painter ends.
+  imagem_.setDevicePixelRatio(1);
   pintor_.begin(&imagem_);
   larguraPenaAtiva_ = -1;
 }
@@ -115,15 +152,18 @@ void ImageCanvas::abrePintor() {
 void ImageCanvas::usaPena(Cor c) {
   if (larguraPenaAtiva_ == larguraPena_ && corPena_ == c) return;
   QPen pena(cor(c));
-  if (larguraPena_ <= 1) {
+  const int largura = larguraNoDispositivo(larguraPena_);
+  if (largura <= 1) {
     pena.setWidth(0);  // cosmetic one-pixel pen, the fast path
     pena.setCapStyle(Qt::SquareCap);
   } else {
-    pena.setWidth(larguraPena_);
+    pena.setWidth(largura);
     // Square ends: at the widths the figures use a round end looks the same
     // and takes the rasteriser several times longer.
     pena.setCapStyle(Qt::SquareCap);
-    pena.setJoinStyle(Qt::MiterJoin);
+    // A one-pixel line made wide by the ratio turns its corners as the
+    // one-pixel pen does, without the spike a mitre makes at sharp ones.
+    pena.setJoinStyle(larguraPena_ == 1 ? Qt::BevelJoin : Qt::MiterJoin);
   }
   pintor_.setPen(pena);
   corPena_ = c;
@@ -141,6 +181,7 @@ void ImageCanvas::descarregaLinhas() {
 void ImageCanvas::conclui() {
   descarregaLinhas();
   if (pintor_.isActive()) pintor_.end();
+  imagem_.setDevicePixelRatio(razaoImagem_);
 }
 
 void ImageCanvas::desenhaLinha(float x1, float y1, float x2, float y2, std::optional<Cor> c) {
@@ -153,7 +194,7 @@ void ImageCanvas::desenhaLinha(float x1, float y1, float x2, float y2, std::opti
     descarregaLinhas();
   }
   corLinhas_ = corLinha;
-  linhas_.emplace_back(paraPixels(x1, y1), paraPixels(x2, y2));
+  linhas_.emplace_back(paraDispositivo(x1, y1), paraDispositivo(x2, y2));
   desenhou();
 }
 
@@ -170,8 +211,8 @@ void ImageCanvas::desenhaCirculo(float x, float y, float raio, std::optional<Cor
   } else {
     pintor_.setBrush(Qt::NoBrush);
   }
-  const double r = std::abs(raio * fatorX());
-  pintor_.drawEllipse(paraPixels(x, y), r, r);
+  const double r = std::abs(raio * fatorX(imagem_.width(), razaoImagem_));
+  pintor_.drawEllipse(paraDispositivo(x, y), r, r);
   desenhou();
 }
 
@@ -179,10 +220,17 @@ void ImageCanvas::desenhaPonto(float x, float y, Cor c) {
   if (espelho_ != nullptr) espelho_->PSet(x, y, c);
   conclui();
   acompanhaTamanho();
+  // The logical square of DrawWidth pixels round the pixel that holds the
+  // point, as a square of whole device pixels of one size at every place.
   const QPointF p = paraPixels(x, y);
-  const int lado = larguraPena_;
-  const int x0 = static_cast<int>(std::floor(p.x())) - (lado - 1) / 2;
-  const int y0 = static_cast<int>(std::floor(p.y())) - (lado - 1) / 2;
+  const int ladoLogico = larguraPena_;
+  const int lado = larguraNoDispositivo(ladoLogico);
+  const auto inicio = [&](double v) {
+    const double centro = (std::floor(v) - (ladoLogico - 1) / 2 + ladoLogico / 2.0) * razaoImagem_;
+    return static_cast<int>(std::floor(centro - lado / 2.0 + 0.5));
+  };
+  const int x0 = inicio(p.x());
+  const int y0 = inicio(p.y());
   const QRgb rgb = cor(c).rgb();
   for (int yy = y0; yy < y0 + lado; ++yy) {
     if (yy < 0 || yy >= imagem_.height()) continue;
@@ -206,10 +254,21 @@ void ImageCanvas::desenhaPoligono(const PontoPixel* pontos, int quantos) {
   } else {
     pintor_.setBrush(Qt::NoBrush);
   }
-  std::vector<QPoint> qpts;
-  qpts.reserve(static_cast<std::size_t>(quantos));
-  for (int i = 0; i < quantos; ++i) qpts.emplace_back(pontos[i].x, pontos[i].y);
-  pintor_.drawPolygon(qpts.data(), quantos);
+  if (razaoImagem_ == 1) {
+    std::vector<QPoint> qpts;
+    qpts.reserve(static_cast<std::size_t>(quantos));
+    for (int i = 0; i < quantos; ++i) qpts.emplace_back(pontos[i].x, pontos[i].y);
+    pintor_.drawPolygon(qpts.data(), quantos);
+  } else {
+    // The corners are logical pixels: scaled with the ratio, and moved as a
+    // line's ends are, so that fill and outline keep their place.
+    std::vector<QPointF> qpts;
+    qpts.reserve(static_cast<std::size_t>(quantos));
+    for (int i = 0; i < quantos; ++i) {
+      qpts.emplace_back(pontos[i].x * razaoImagem_ + ajustePena_, pontos[i].y * razaoImagem_ + ajustePena_);
+    }
+    pintor_.drawPolygon(qpts.data(), quantos);
+  }
   desenhou();
 }
 

@@ -2,6 +2,12 @@
 // The canvas of a drawing surface, realised on an image: the persistent
 // drawing of a picture box. It owns the coordinate system (ScaleMode and
 // Scale), the pen and fill state, and is the one place where pixels are made.
+//
+// Sizes, positions and pen widths are in logical pixels (1/96 inch at 100 %);
+// the image behind them has the device pixel ratio of its screen, so on a
+// screen of ratio 2 a 400 x 300 area is a 800 x 600 image and a 1-pixel line
+// two device pixels wide. Everything is drawn at device resolution: the same
+// figure in the same place, only sharper. At ratio 1 the two coincide.
 
 #include <QImage>
 #include <QLineF>
@@ -18,7 +24,9 @@ class ImageCanvas : public Canvas {
   // Units of the coordinate system.
   enum Unidade { UnidadeUsuario = 0, UnidadeTwips = 1, UnidadePixels = 3 };
 
-  explicit ImageCanvas(QSize tamanho = QSize(0, 0), Cor fundo = RGB(255, 255, 255));
+  // `tamanho` in logical pixels; the image is `tamanho` x `razao` device
+  // pixels, rounded.
+  explicit ImageCanvas(QSize tamanho = QSize(0, 0), Cor fundo = RGB(255, 255, 255), qreal razao = 1);
   ~ImageCanvas() override;
   ImageCanvas(const ImageCanvas&) = delete;
   ImageCanvas& operator=(const ImageCanvas&) = delete;
@@ -47,11 +55,16 @@ class ImageCanvas : public Canvas {
   Cor BackColor() const { return fundo_; }
   Cor ForeColor() const { return frente_; }
 
-  // Device position of a point in the current coordinate system: the pixel
+  // Logical position of a point in the current coordinate system: the pixel
   // that holds it is (floor(x), floor(y)).
   QPointF paraPixels(double x, double y) const;
 
-  // The drawing as it stands.
+  // The device pixel ratio the drawing is made at. A picture box takes its
+  // screen's and ignores the one set here.
+  void setRazaoDePixels(qreal razao);
+  qreal razaoDePixels() const { return razaoDaArea(); }
+
+  // The drawing as it stands, in device pixels, carrying its ratio.
   QImage image();
 
   // Every operation drawn here is handed on to this canvas as well, so that
@@ -59,15 +72,22 @@ class ImageCanvas : public Canvas {
   void setEspelho(Canvas* espelho) { espelho_ = espelho; }
   QSize tamanhoImagem() const { return tamanhoDaArea(); }
 
+  // Device pixels of a logical length at a ratio: a logical edge at `v` falls
+  // on the device edge nearest v x razao, a half going up, as the window
+  // system places widgets.
+  static int emDispositivo(double v, qreal razao);
+
  protected:
-  // Changes the size of the drawing area, keeping what is drawn in the part
-  // that remains and filling new area with the background colour.
-  void redimensionaImagem(QSize tamanho);
   void setBackColor(Cor cor);
 
-  // The size the drawing area should have; a widget answers its own size, and
-  // the image follows it before anything is drawn or read.
-  virtual QSize tamanhoDaArea() const { return imagem_.size(); }
+  // The size the drawing area should have, in logical pixels; a widget
+  // answers its own size. The image follows it before anything is drawn or
+  // read.
+  virtual QSize tamanhoDaArea() const { return tamanho_; }
+  // Its ratio and its size in device pixels: by default the logical size
+  // times the ratio, rounded.
+  virtual qreal razaoDaArea() const { return razao_; }
+  virtual QSize tamanhoNoDispositivo() const;
 
   // Called after every drawing operation, and by Refresh; a widget uses them
   // to schedule or force a repaint.
@@ -84,14 +104,34 @@ class ImageCanvas : public Canvas {
 
  private:
   void acompanhaTamanho() {
-    if (tamanhoDaArea() != imagem_.size()) redimensionaImagem(tamanhoDaArea());
+    if (tamanhoNoDispositivo() != imagem_.size() || razaoDaArea() != razaoImagem_) redimensiona();
   }
+  // Brings the image to the area's device size and ratio. What is drawn is
+  // kept: at the same ratio as it stands, in the part that remains; at a new
+  // ratio rescaled. New area takes the background colour.
+  void redimensiona();
   void abrePintor();
   void usaPena(Cor cor);
   void descarregaLinhas();
-  double fatorX() const;
-  double fatorY() const;
 
+  // The one mapping from the coordinate system to a grid laid over the
+  // drawing area: `grade` cells across it, `celulasPorPixel` to a logical
+  // pixel. Logical pixels are the grid of tamanhoDaArea() at 1, device
+  // pixels the image's at its ratio.
+  QPointF mapeia(double x, double y, QSizeF grade, double celulasPorPixel) const;
+  double fatorX(double largura, double celulasPorPixel) const;
+  // Where the painter is to put a point so that the pen in use covers the
+  // same logical pixels as at ratio 1.
+  QPointF paraDispositivo(double x, double y) const {
+    return mapeia(x, y, imagem_.size(), razaoImagem_) + QPointF(ajustePena_, ajustePena_);
+  }
+  // A pen of `largura` logical pixels, in whole device pixels.
+  int larguraNoDispositivo(int largura) const;
+  double ajusteDaPena(int largura) const;
+
+  QSize tamanho_;
+  qreal razao_ = 1;
+  qreal razaoImagem_ = 1;
   QImage imagem_;
   QPainter pintor_;
   Cor fundo_;
@@ -115,6 +155,7 @@ class ImageCanvas : public Canvas {
   Cor corLinhas_ = 0;
   Cor corPena_ = 0;
   int larguraPenaAtiva_ = -1;
+  double ajustePena_ = 0;
 };
 
 }  // namespace velquora

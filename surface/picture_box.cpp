@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "surface/twips.h"
 
@@ -61,12 +62,66 @@ void PictureBox::desenhou() {
 
 void PictureBox::mostraAgora() { repaint(); }
 
+QRect PictureBox::areaNaJanela() const {
+  const qreal r = devicePixelRatioF();
+  const QPoint o = mapTo(window(), QPoint(0, 0));
+  const int esquerda = emDispositivo(o.x(), r);
+  const int topo = emDispositivo(o.y(), r);
+  return QRect(QPoint(esquerda, topo),
+               QPoint(emDispositivo(o.x() + width(), r) - 1, emDispositivo(o.y() + height(), r) - 1));
+}
+
+void PictureBox::mede() const {
+  razaoMedida_ = devicePixelRatioF();
+  dispositivoMedido_ = areaNaJanela().size();
+  tamanhoMedido_ = size();
+  lugarMedido_ = pos();
+}
+
+qreal PictureBox::razaoDaArea() const {
+  if (size() != tamanhoMedido_ || pos() != lugarMedido_) mede();
+  return razaoMedida_;
+}
+
+QSize PictureBox::tamanhoNoDispositivo() const {
+  if (size() != tamanhoMedido_ || pos() != lugarMedido_) mede();
+  return dispositivoMedido_;
+}
+
+bool PictureBox::event(QEvent* evento) {
+  // A new screen may bring a new ratio; a new parent, a new place.
+  if (evento->type() == QEvent::ScreenChangeInternal || evento->type() == QEvent::ParentChange ||
+      evento->type() == QEvent::Show) {
+    mede();
+  }
+  return QWidget::event(evento);
+}
+
 void PictureBox::paintEvent(QPaintEvent* evento) {
   repinturaPedida_ = false;
+  mede();
   const QImage quadro = image();
   QPainter p(this);
-  const QRect area = evento->rect().intersected(quadro.rect());
-  p.drawImage(area.topLeft(), quadro, area);
+  const qreal r = quadro.devicePixelRatio();
+  if (r == 1) {
+    const QRect area = evento->rect().intersected(quadro.rect());
+    p.drawImage(area.topLeft(), quadro, area);
+    return;
+  }
+  // Copied pixel for pixel: the image's first device pixel goes where the
+  // box's first whole device pixel is, which may lie half a pixel off its
+  // logical corner.
+  const QTransform t = p.deviceTransform();
+  const double esquerda = std::floor(t.dx() + 0.5);
+  const double topo = std::floor(t.dy() + 0.5);
+  // A grab of the box alone may place it a pixel differently from its
+  // window: what the image does not reach is background.
+  if (std::floor(t.dx() + width() * r + 0.5) - esquerda > quadro.width() ||
+      std::floor(t.dy() + height() * r + 0.5) - topo > quadro.height()) {
+    p.fillRect(rect(), QColor(Vermelho(BackColor()), Verde(BackColor()), Azul(BackColor())));
+  }
+  const QPointF canto((esquerda - t.dx()) / r, (topo - t.dy()) / r);
+  p.drawImage(canto, quadro);
 }
 
 }  // namespace velquora

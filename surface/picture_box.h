@@ -40,18 +40,38 @@ class PictureBox : public QWidget, public ImageCanvas {
   QImage figuraMostrada();
   void copiaFigura();
 
+  // The device pixels the box covers in its window's backing store: its
+  // logical edges, each brought to the nearest device edge as the window
+  // system does, so that boxes and frames meet without gap or overlap at any
+  // ratio.
+  QRect areaNaJanela() const;
+
  protected:
+  bool event(QEvent* evento) override;
   void paintEvent(QPaintEvent* evento) override;
   QSize tamanhoDaArea() const override { return size(); }
+  qreal razaoDaArea() const override;
+  QSize tamanhoNoDispositivo() const override;
   void desenhou() override;
   void mostraAgora() override;
 
  private:
   double pixelsPorUnidade() const;
   int emPixels(double valor) const;
+  // Measures the ratio and the device area again; what is drawn follows at
+  // the next drawing or repaint.
+  void mede() const;
 
   bool moldura_ = true;
   bool repinturaPedida_ = false;
+
+  // The window's ratio and the box's device size, measured for this logical
+  // size and place: asking the window for them at every line would cost more
+  // than the line.
+  mutable QSize tamanhoMedido_{-1, -1};
+  mutable QPoint lugarMedido_;
+  mutable qreal razaoMedida_ = 1;
+  mutable QSize dispositivoMedido_;
 };
 
 }  // namespace velquora
