@@ -79,6 +79,13 @@ class TstRender : public QObject {
     QCOMPARE(QImage(png).convertToFormat(daJanela.format()), daJanela);
   }
 
+  void scaleMultipliesTheImage() {
+    const QString png = arquivo(QStringLiteral("escala.png"));
+    QCOMPARE(executa({"tetracirculo", "--nivel", "1", "--escala", "2,5", "-o", png}).codigo, 0);
+    const std::unique_ptr<SingleLevelWindow> janela = ProcuraFractal(QStringLiteral("tetracirculo"))->criaJanela();
+    QCOMPARE(QImage(png).size(), SuperficieDe(*janela)->size() * 2.5);
+  }
+
   void svgHoldsOneVectorElementPerPieceDrawn_data() {
     QTest::addColumn<QString>("fractal");
     QTest::addColumn<QStringList>("args");

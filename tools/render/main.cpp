@@ -21,6 +21,7 @@ namespace {
 
 constexpr int ErroDeUso = 2;
 constexpr int ErroDeEscrita = 1;
+constexpr double RazaoDaFolha = 2;
 
 const char* const Ajuda =
     "Uso: velquora-render FRACTAL [--nivel N] [--angulo A] [--pontos N] [--escala S] -o ARQUIVO\n"
@@ -252,7 +253,10 @@ int main(int argc, char* argv[]) {
   // pixel ratio of the windows, whose boxes draw at that resolution.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   qunsetenv("QT_SCREEN_SCALE_FACTORS");
-  qputenv("QT_SCALE_FACTOR", QByteArray::number(linha.pedido.escala, 'g', 6));
+  // A worksheet is printed: its figures are drawn at twice the screen's
+  // resolution, the same figures with sharper edges.
+  const double razao = linha.modo == Modo::Folha ? RazaoDaFolha : linha.pedido.escala;
+  qputenv("QT_SCALE_FACTOR", QByteArray::number(razao, 'g', 6));
   QApplication app(argc, argv);
   QApplication::setStyle(QStringLiteral("Fusion"));
 

@@ -129,6 +129,8 @@ int Folha(const FractalDoRender& f, const Pedido& pedido, QIODevice& destino) {
   const int paginas = (static_cast<int>(etapas.size()) + EtapasPorPagina - 1) / EtapasPorPagina;
   const double mm = 300 / 25.4;
   QPainter p(&pdf);
+  // Line drawings: compressed without loss, no blur around the lines.
+  p.setRenderHint(QPainter::LosslessImageRendering);
   const QRectF folha = pdf.pageLayout().paintRectPixels(300);
   QFont grande(QStringLiteral("Arial"), 18, QFont::Bold);
   QFont media(QStringLiteral("Arial"), 11, QFont::Bold);
@@ -143,6 +145,7 @@ int Folha(const FractalDoRender& f, const Pedido& pedido, QIODevice& destino) {
     p.drawText(cabeca, Qt::AlignLeft | Qt::AlignVCenter, titulo);
     p.setFont(normal);
     QString regra = QStringLiteral("Folha de trabalho. A cada passo, %1.").arg(QString::fromUtf8(f.regra));
+    if (qstrcmp(f.nome, "arvore") == 0) regra += QStringLiteral(" Ângulo de bifurcação: %1 graus.").arg(pedido.angulo);
     if (f.temDimensao) {
       // 1/r as written: "3" for a scale of 1/3 (every figure with a dimension
       // has its scale written as 1/something).
@@ -232,7 +235,9 @@ QString Tabela(const FractalDoRender& f, const Pedido& pedido, bool csv) {
   for (const QStringList& l : linhas) {
     for (int j = 0; j < l.size(); ++j) largura[std::size_t(j)] = std::max(largura[std::size_t(j)], int(l[j].size()));
   }
-  saida += QStringLiteral("%1: a cada passo, %2.\n").arg(QString::fromUtf8(f.titulo), QString::fromUtf8(f.regra));
+  saida += QStringLiteral("%1: a cada passo, %2.").arg(QString::fromUtf8(f.titulo), QString::fromUtf8(f.regra));
+  if (qstrcmp(f.nome, "arvore") == 0) saida += QStringLiteral(" Ângulo de bifurcação: %1 graus.").arg(pedido.angulo);
+  saida += QLatin1Char('\n');
   for (const QStringList& l : linhas) {
     QString texto;
     for (int j = 0; j < l.size(); ++j) {
