@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <cmath>
 #include <limits>
+#include <numbers>
 #include <set>
 #include <tuple>
 
@@ -153,7 +154,7 @@ Numeros Conta(const FractalDoRender& f, const Gravacao& gravacao) {
         }
         for (const Peca& p : pecas) {
           const double r = std::abs(p.u[2]);
-          if (p.tipo == Peca::Circulo && r <= menor * (1 + 1e-5)) n.medida += M_PI * r * r;
+          if (p.tipo == Peca::Circulo && r <= menor * (1 + 1e-5)) n.medida += std::numbers::pi * r * r;
         }
       }
       break;
@@ -174,7 +175,7 @@ std::vector<Etapa> ColheEtapas(const FractalDoRender& f, const Pedido& pedido, b
     for (int nivel = 0; nivel <= f.nivelMaximo; ++nivel) {
       Pedido deste = pedido;
       deste.nivel = nivel;
-      const Gravacao gravacao(*superficie);
+      Gravacao gravacao(*superficie);
       Gera(*janela, deste);
       Etapa e;
       e.rotulo = QStringLiteral("Nível %1").arg(nivel);
@@ -191,7 +192,7 @@ std::vector<Etapa> ColheEtapas(const FractalDoRender& f, const Pedido& pedido, b
     void (LevelSequenceWindow::*cliques[4])() = {&LevelSequenceWindow::Lb1_Click, &LevelSequenceWindow::Lb2_Click,
                                                   &LevelSequenceWindow::Lb3_Click, &LevelSequenceWindow::Lb4_Click};
     for (int i = 0; i < 4; ++i) {
-      const Gravacao gravacao(*paineis[i]);
+      Gravacao gravacao(*paineis[i]);
       (janela.get()->*cliques[i])();
       Etapa e;
       e.rotulo = QStringLiteral("%1 pontos").arg(pt.toString(ContagensDosPaineis[i]));

@@ -61,7 +61,7 @@ QImage ImagemDoNivel(const FractalDoRender& f, const Pedido& pedido) {
 void SvgDoNivel(const FractalDoRender& f, const Pedido& pedido, QIODevice& destino) {
   const std::unique_ptr<SingleLevelWindow> janela = f.criaJanela();
   PictureBox* superficie = SuperficieDe(*janela);
-  const Gravacao gravacao(*superficie);
+  Gravacao gravacao(*superficie);
   Gera(*janela, pedido);
   QSvgGenerator svg;
   const QString titulo = f.temNivel() ? QStringLiteral("%1, nível %2").arg(QString::fromUtf8(f.titulo)).arg(pedido.nivel)
