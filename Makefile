@@ -15,7 +15,7 @@ CMAKE_ARGS ?=
 
 CONFIGURE = cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
 
-.PHONY: all deps build run test bench docs package-files install deb clean
+.PHONY: all deps build run test bench docs package-files install deb gallery clean
 
 all: build
 
@@ -47,7 +47,7 @@ docs: build
 package-files:
 	@sh scripts/install-deps.sh package
 	@$(CONFIGURE) -DBUILD_TESTING=OFF >/dev/null
-	@cmake --build $(BUILD_DIR) -j $(JOBS) --target velquora velquora_data
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target velquora velquora-render velquora_data
 
 install: package-files
 	@d="$(DESTDIR)$(PREFIX)"; while [ ! -e "$$d" ]; do d=$$(dirname "$$d"); done; \
@@ -56,6 +56,9 @@ install: package-files
 
 deb: package-files
 	cd $(BUILD_DIR) && cpack -G DEB
+
+gallery: build
+	sh scripts/gallery.sh $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -41,6 +41,7 @@ TEST="
   desktop-file-utils
   appstream
   groff-base
+  poppler-utils
 "
 
 case "${1:-test}" in

@@ -1,5 +1,8 @@
 #include "picture_box.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
@@ -10,7 +13,23 @@ namespace velquora {
 
 PictureBox::PictureBox(QWidget* pai) : QWidget(pai) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  auto* copiar = new QAction(QStringLiteral("Copiar figura"), this);
+  copiar->setShortcut(QKeySequence::Copy);
+  copiar->setShortcutContext(Qt::WidgetShortcut);
+  connect(copiar, &QAction::triggered, this, &PictureBox::copiaFigura);
+  addAction(copiar);
+  setContextMenuPolicy(Qt::ActionsContextMenu);
 }
+
+QImage PictureBox::figuraMostrada() {
+  // Taken from the window, so that what lies on top of the box (the boxes a
+  // window stacks on a white panel) is copied as it shows.
+  QRect visivel = visibleRegion().boundingRect();
+  if (visivel.isEmpty()) visivel = rect();
+  return window()->grab(QRect(mapTo(window(), visivel.topLeft()), visivel.size())).toImage();
+}
+
+void PictureBox::copiaFigura() { QGuiApplication::clipboard()->setImage(figuraMostrada()); }
 
 double PictureBox::pixelsPorUnidade() const {
   const auto* caixa = dynamic_cast<const PictureBox*>(parentWidget());

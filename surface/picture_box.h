@@ -1,7 +1,9 @@
 #pragma once
 // The picture box of a window: a widget that shows an ImageCanvas. Drawing
 // goes into the image and stays there (persistent drawing) until Cls; the
-// widget only copies the image to the screen.
+// widget only copies the image to the screen. Its context menu (and Ctrl+C
+// while it has focus) offers "Copiar figura", which puts what the box shows
+// on the clipboard at the screen's device resolution.
 
 #include <QWidget>
 
@@ -33,6 +35,12 @@ class PictureBox : public QWidget, public ImageCanvas {
   // box itself is all drawing area.
   bool temMoldura() const { return moldura_; }
   void setMoldura(bool moldura) { moldura_ = moldura; }
+
+  // What the box shows on the screen, whatever lies on it included, cut to
+  // the part its containers let through, in device pixels; and that put on
+  // the clipboard.
+  QImage figuraMostrada();
+  void copiaFigura();
 
   // The device pixels the box covers in its window's backing store: its
   // logical edges, each brought to the nearest device edge as the window

@@ -45,6 +45,7 @@ QList<int> tamanhosIcone() {
 QStringList arquivosEsperados() {
   QStringList arquivos{
       QStringLiteral("bin/velquora"),
+      QStringLiteral("bin/velquora-render"),
       QStringLiteral("share/applications/%1.desktop").arg(kId),
       QStringLiteral("share/metainfo/%1.metainfo.xml").arg(kId),
       QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(kId),

@@ -1,4 +1,9 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 #include "support/recording_canvas.h"
 #include "surface/image_canvas.h"
@@ -228,6 +233,51 @@ class TstSurface : public QObject {
     caixa.Line(0, 15, 29, 15);
     caixa.Refresh();
     QCOMPARE(px(caixa.grab().toImage(), 15, 15), Preto);
+  }
+
+  void copyFigureFromTheMenuAndFromCtrlC() {
+    // A box half hidden by its container, with a box on top of it: what is
+    // copied is what shows.
+    QWidget janela;
+    janela.resize(200, 150);
+    PictureBox moldura(&janela);
+    moldura.setGeometry(10, 10, 120, 100);
+    PictureBox caixa(&moldura);
+    caixa.setGeometry(60, 50, 100, 80);
+    caixa.setScaleMode(ImageCanvas::UnidadePixels);
+    caixa.Line(0, 0, 99, 79);
+    PictureBox porCima(&janela);
+    porCima.setGeometry(110, 80, 10, 10);
+    porCima.setBackColor(RGB(255, 0, 0));
+    janela.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&janela));
+    const QImage esperada = janela.grab(QRect(70, 60, 60, 50)).toImage();
+    QCOMPARE(px(esperada, 45, 25), qRgb(255, 0, 0));
+    QCOMPARE(esperada.size(), QSize(60, 50) * caixa.devicePixelRatioF());
+    QCOMPARE(px(esperada, 10, 8), Preto);
+
+    QStringList oferecidas;
+    QTimer::singleShot(0, [&] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      QVERIFY(menu != nullptr);
+      for (QAction* a : menu->actions()) oferecidas << a->text();
+      menu->actions().value(0)->trigger();
+      menu->close();
+    });
+    QApplication::clipboard()->clear();
+    QContextMenuEvent clique(QContextMenuEvent::Mouse, QPoint(5, 5), caixa.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(&caixa, &clique);
+    QCOMPARE(oferecidas, QStringList{QStringLiteral("Copiar figura")});
+    QCOMPARE(QApplication::clipboard()->image(), esperada);
+
+    QApplication::clipboard()->clear();
+    caixa.setFocusPolicy(Qt::StrongFocus);
+    janela.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&janela));
+    caixa.setFocus();
+    QTRY_VERIFY(caixa.hasFocus());
+    QTest::keyClick(&caixa, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->image(), esperada);
   }
 };
 
