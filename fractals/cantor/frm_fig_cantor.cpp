@@ -1,5 +1,7 @@
 #include "frm_fig_cantor.h"
 
+#include "fractals/shell/acessibilidade.h"
+
 namespace velquora {
 
 namespace {
@@ -38,6 +40,11 @@ void FrmFigCantor::TracaSegmento(std::int32_t nivel) {
   // The panel of the drawing's own level, whatever label was clicked since.
   PictureBox* painel = nivel == 1 ? Fig2 : nivel == 2 ? Fig3 : Fig4;
   painel->Line(static_cast<float>(XA), Y, static_cast<float>(XB), Y);
+}
+
+QString FrmFigCantor::descricaoDoPainel(int i) const {
+  const int nivel = valorDoRotulo(i);
+  return DescreveFigura(FiguraDoNivel("Conjunto de Cantor", nivel), Potencia(2, nivel), "segmento", "segmentos");
 }
 
 }  // namespace velquora

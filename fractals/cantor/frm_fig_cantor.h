@@ -17,6 +17,7 @@ class FrmFigCantor : public LevelSequenceWindow, public ConjuntoCantor {
 
  protected:
   void DesenhaNivel() override;
+  QString descricaoDoPainel(int i) const override;
   void TracaSegmento(std::int32_t nivel) override;
 };
 

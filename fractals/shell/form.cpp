@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -7,14 +8,31 @@
 #include <QPointer>
 #include <QScreen>
 
+#include "fractals/shell/acessibilidade.h"
 #include "surface/picture_box.h"
 
 namespace velquora {
+
+namespace {
+
+// Width of the focus mark around a drawing box, outside it.
+constexpr int MargemFoco = 3;
+
+}  // namespace
 
 Form::Form(const QString& legenda, TamanhoTwips areaCliente) : QWidget(nullptr) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(legenda);
   setFixedSize(areaCliente.pixels());
+  InstalaAcessibilidade();
+  // The focus mark of a drawing box is drawn by the window, around the box.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* antes, QWidget* depois) {
+    for (QWidget* w : {antes, depois}) {
+      if (w != nullptr && w->parentWidget() == this && qobject_cast<PictureBox*>(w) != nullptr) {
+        update(w->geometry().adjusted(-MargemFoco, -MargemFoco, MargemFoco, MargemFoco));
+      }
+    }
+  });
 }
 
 void Form::mostra() {
@@ -26,11 +44,35 @@ void Form::mostra() {
   }
   const bool primeiraVez = !jaMostrado_;
   jaMostrado_ = true;
-  if (primeiraVez && centra_) centra();
+  if (primeiraVez && centra_) {
+    // Until a window manager frames the window its frame is taken to be the
+    // client area; the frame's own size comes later, with a move event.
+    centra();
+    centragemPendente_ = true;
+  }
   show();
-  // The frame is known once the window is shown; centre the framed window.
-  if (primeiraVez && centra_) centra();
+  centraComMoldura();
   activateWindow();
+}
+
+bool Form::event(QEvent* evento) {
+  switch (evento->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::WindowActivate:
+      centraComMoldura();
+      break;
+    default:
+      break;
+  }
+  return QWidget::event(evento);
+}
+
+void Form::centraComMoldura() {
+  if (!centragemPendente_ || frameGeometry().size() == size()) return;
+  centragemPendente_ = false;
+  centra();
 }
 
 void Form::centra() {
@@ -66,18 +108,32 @@ bool Form::Cede() {
 }
 
 void Form::paintEvent(QPaintEvent*) {
-  // A thin line around each drawing box of the window, just outside it.
+  // A thin line around each drawing box of the window, just outside it; a
+  // wider band in the highlight colour around the box that has the focus,
+  // once the keyboard has moved the focus (the style's rule for focus frames).
   QPainter p(this);
   p.setPen(QColor(128, 128, 128));
+  const bool mostraFoco = testAttribute(Qt::WA_KeyboardFocusChange);
   for (const PictureBox* caixa : findChildren<PictureBox*>(Qt::FindDirectChildrenOnly)) {
-    if (caixa->temMoldura() && caixa->isVisible()) p.drawRect(caixa->geometry().adjusted(-1, -1, 0, 0));
+    if (!caixa->isVisible()) continue;
+    if (mostraFoco && caixa->hasFocus()) {
+      const QRect g = caixa->geometry();
+      const QRegion faixa = QRegion(g.adjusted(-MargemFoco, -MargemFoco, MargemFoco, MargemFoco)) - QRegion(g);
+      for (const QRect& r : faixa) p.fillRect(r, palette().color(QPalette::Highlight));
+    } else if (caixa->temMoldura()) {
+      p.drawRect(caixa->geometry().adjusted(-1, -1, 0, 0));
+    }
   }
 }
 
 void Form::ordemTab(std::initializer_list<QWidget*> controles) {
   QWidget* anterior = nullptr;
   for (QWidget* c : controles) {
-    if (anterior != nullptr) QWidget::setTabOrder(anterior, c);
+    if (anterior != nullptr) {
+      QWidget::setTabOrder(anterior, c);
+    } else {
+      c->setFocus();
+    }
     anterior = c;
   }
 }

@@ -101,11 +101,11 @@ class TstPeanoWindows : public QObject {
     QCOMPARE(um.LabNivel->text(), QStringLiteral("0"));
     QWidget* w = um.BrNivel;
     QList<QWidget*> ordem;
-    for (int i = 0; i < 3; ++i, w = w->nextInFocusChain()) {
+    for (int i = 0; i < 4; ++i, w = w->nextInFocusChain()) {
       while (w->focusPolicy() == Qt::NoFocus) w = w->nextInFocusChain();
       ordem << w;
     }
-    QCOMPARE(ordem, (QList<QWidget*>{um.BrNivel, um.botGerar, um.botApagar}));
+    QCOMPARE(ordem, (QList<QWidget*>{um.BrNivel, um.botGerar, um.Figura, um.botApagar}));
     FrmFigPeano seq;
     QCOMPARE(seq.windowTitle(), QStringLiteral("Curva de Peano"));
     QCOMPARE(seq.size(), QSize(676, 516));

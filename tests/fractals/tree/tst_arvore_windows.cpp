@@ -32,13 +32,13 @@ class TstArvoreWindows : public QObject {
     QCOMPARE(w.Label2->text(), QStringLiteral("Ângulo:"));
     QCOMPARE(w.BrAng->maximum(), 360);
     QCOMPARE(w.BrNivel->maximum(), 15);
-    QList<QWidget*> ordem{w.botApagar};
-    while (ordem.size() < 4) {
+    QList<QWidget*> ordem{w.Figura};
+    while (ordem.size() < 5) {
       QWidget* p = ordem.back()->nextInFocusChain();
       while (p->focusPolicy() == Qt::NoFocus) p = p->nextInFocusChain();
       ordem << p;
     }
-    QCOMPARE(ordem, (QList<QWidget*>{w.botApagar, w.BrNivel, w.botGerar, w.BrAng}));
+    QCOMPARE(ordem, (QList<QWidget*>{w.Figura, w.botApagar, w.BrNivel, w.botGerar, w.BrAng}));
   }
 
   void gerarDrawsTrunkAndForks_data() {
