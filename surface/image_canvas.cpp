@@ -11,6 +11,11 @@ QColor cor(Cor c) { return QColor(Vermelho(c), Verde(c), Azul(c)); }
 
 constexpr std::size_t LoteLinhas = 4096;
 
+// The far edges of a user scale belong to it: a coordinate that maps onto
+// the boundary past the last pixel (rounding aside) goes to the middle of
+// that last pixel, or it would not be drawn at all.
+double dentroDaArea(double v, int tamanho) { return std::abs(v - tamanho) <= 1e-9 * tamanho ? tamanho - 0.5 : v; }
+
 }  // namespace
 
 ImageCanvas::ImageCanvas(QSize tamanho, Cor fundo)
@@ -48,7 +53,9 @@ double ImageCanvas::fatorY() const {
 
 QPointF ImageCanvas::paraPixels(double x, double y) const {
   if (modo_ == UnidadeUsuario) {
-    return QPointF((x - escalaEsquerda_) * fatorX(), (y - escalaTopo_) * fatorY());
+    const QSize area = tamanhoDaArea();
+    return QPointF(dentroDaArea((x - escalaEsquerda_) * fatorX(), area.width()),
+                   dentroDaArea((y - escalaTopo_) * fatorY(), area.height()));
   }
   return QPointF(x * fatorX(), y * fatorY());
 }

@@ -48,7 +48,8 @@ class ImageCanvas : public Canvas {
   Cor ForeColor() const { return frente_; }
 
   // Device position of a point in the current coordinate system: the pixel
-  // that holds it is (floor(x), floor(y)).
+  // that holds it is (floor(x), floor(y)). In a user scale the right and
+  // bottom edges fall in the last column and row.
   QPointF paraPixels(double x, double y) const;
 
   // The drawing as it stands.

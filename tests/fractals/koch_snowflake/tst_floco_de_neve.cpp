@@ -109,7 +109,7 @@ class TstFlocoDeNeve : public QObject {
     QCOMPARE(PixelsDiferentes(w.Figura->image()), 0);
     // The snowflake's coordinate system.
     QCOMPARE(w.Figura->paraPixels(-200, 90), QPointF(0, 0));
-    QCOMPARE(w.Figura->paraPixels(200, -175), QPointF(689, 497));
+    QCOMPARE(w.Figura->paraPixels(200, -175), QPointF(688.5, 496.5));
   }
 
   void gerarDrawsTheLevelOnTheScrollBar() {
@@ -188,7 +188,7 @@ class TstFlocoDeNeve : public QObject {
     QCOMPARE(w.Lb4->text(), QStringLiteral("Nível 6"));
     QCOMPARE(w.Fig3->geometry(), QRect(8, 260, 325, 249));
     QCOMPARE(w.Fig2->paraPixels(-200, 90), QPointF(0, 0));
-    QCOMPARE(w.Fig2->paraPixels(200, -175), QPointF(325, 249));
+    QCOMPARE(w.Fig2->paraPixels(200, -175), QPointF(324.5, 248.5));
   }
 
   void sequenceClickDrawsOnlyItsOwnPanel() {

@@ -96,7 +96,7 @@ class TstPeanoWindows : public QObject {
     QCOMPARE(um.size(), QSize(718, 588));
     QCOMPARE(um.Figura->geometry(), QRect(4, 4, 709, 501));
     QCOMPARE(um.Figura->paraPixels(-300, 215), QPointF(0, 0));
-    QCOMPARE(um.Figura->paraPixels(300, -255), QPointF(709, 501));
+    QCOMPARE(um.Figura->paraPixels(300, -255), QPointF(708.5, 500.5));
     QCOMPARE(um.BrNivel->maximum(), 6);
     QCOMPARE(um.LabNivel->text(), QStringLiteral("0"));
     QWidget* w = um.BrNivel;
@@ -111,7 +111,7 @@ class TstPeanoWindows : public QObject {
     QCOMPARE(seq.size(), QSize(676, 516));
     for (PictureBox* p : {seq.Fig1, seq.Fig2, seq.Fig3, seq.Fig4}) {
       QCOMPARE(p->paraPixels(-230, 155), QPointF(0, 0));
-      QCOMPARE(p->paraPixels(230, -195), QPointF(325, 249));
+      QCOMPARE(p->paraPixels(230, -195), QPointF(324.5, 248.5));
       QCOMPARE(PixelsDiferentes(p->image()), 0);
     }
     QCOMPARE(seq.Lb4->text(), QStringLiteral("Nível 5"));
