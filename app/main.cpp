@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/frm_velquora.h"
+#include "app/traducao.h"
 #include "app/window_slot.h"
 
 int main(int argc, char* argv[]) {
@@ -9,6 +10,7 @@ int main(int argc, char* argv[]) {
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
   QApplication app(argc, argv);
   QApplication::setStyle(QStringLiteral("Fusion"));
+  velquora::CarregaTraducaoDoQt(app);
   velquora::Mostra<velquora::FrmVelquora>();
   return QApplication::exec();
 }

@@ -18,6 +18,8 @@ PACKAGES="
   xvfb
   xauth
   xdotool
+  openbox
+  qt6-translations-l10n
 "
 
 missing=""
