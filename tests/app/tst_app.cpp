@@ -20,6 +20,7 @@
 #include "fractals/sierpinski/frm_sierpinski.h"
 #include "fractals/sierpinski_points/frm_fig_ponto_sierpinski.h"
 #include "fractals/sierpinski_points/frm_sierpinski_pontos.h"
+#include "support/sem_avisos.h"
 #include "support/window_checks.h"
 
 using namespace velquora;
@@ -70,6 +71,7 @@ class TstApp : public QObject {
   Q_OBJECT
 
  private slots:
+  void init() { teste::FalhaComAvisos(); }
   void cleanup() { fechaTudo(); }
 
   // Qt's own menu of a scroll bar, opened by a right click, in Portuguese.

@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include "support/recording_canvas.h"
+#include "support/sem_avisos.h"
 #include "surface/image_canvas.h"
 #include "surface/picture_box.h"
 
@@ -26,6 +27,7 @@ class TstSurface : public QObject {
   Q_OBJECT
 
  private slots:
+  void init() { teste::FalhaComAvisos(); }
   void userScaleMapsCornersToEdges() {
     ImageCanvas tela(QSize(677, 493));
     tela.Scale(-200, 115, 200, -155);

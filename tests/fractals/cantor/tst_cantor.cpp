@@ -5,6 +5,7 @@
 #include "fractals/cantor/frm_cantor.h"
 #include "fractals/cantor/frm_fig_cantor.h"
 #include "support/recording_canvas.h"
+#include "support/sem_avisos.h"
 #include "support/window_checks.h"
 
 using namespace velquora;
@@ -30,6 +31,7 @@ class TstCantor : public QObject {
   Q_OBJECT
 
  private slots:
+  void init() { teste::FalhaComAvisos(); }
   void stringsOfTheFirstLevels_data() {
     QTest::addColumn<int>("nivel");
     QTest::addColumn<QString>("cadeia");

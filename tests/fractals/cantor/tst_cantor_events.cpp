@@ -19,6 +19,7 @@
 #include "fractals/cantor/frm_cantor.h"
 #include "fractals/cantor/frm_fig_cantor.h"
 #include "support/recording_canvas.h"
+#include "support/sem_avisos.h"
 #include "support/window_checks.h"
 
 using namespace velquora;
@@ -137,6 +138,7 @@ class TstCantorEvents : public QObject {
   Q_OBJECT
 
  private slots:
+  void init() { teste::FalhaComAvisos(); }
   void cleanup() {
     for (QWidget* w : QApplication::topLevelWidgets()) w->close();
     ProcessaEventos();

@@ -6,6 +6,7 @@
 #include "fractals/koch_snowflake/frm_fig_floco_neve.h"
 #include "fractals/koch_snowflake/frm_floco_de_neve.h"
 #include "support/recording_canvas.h"
+#include "support/sem_avisos.h"
 #include "support/window_checks.h"
 
 using namespace velquora;
@@ -43,6 +44,7 @@ class TstFlocoDeNeve : public QObject {
   Q_OBJECT
 
  private slots:
+  void init() { teste::FalhaComAvisos(); }
   void levelZeroIsTheThreeSidesInOrder() {
     const auto s = floco(0);
     QCOMPARE(static_cast<int>(s.size()), 3);

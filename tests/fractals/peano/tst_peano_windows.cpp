@@ -12,6 +12,7 @@
 #include "fractals/peano/frm_peano.h"
 #include "fractals/peano/peano.h"
 #include "support/recording_canvas.h"
+#include "support/sem_avisos.h"
 #include "support/window_checks.h"
 
 using namespace velquora;
@@ -85,6 +86,7 @@ class TstPeanoWindows : public QObject {
   Q_OBJECT
 
  private slots:
+  void init() { teste::FalhaComAvisos(); }
   void cleanup() {
     for (QWidget* w : QApplication::topLevelWidgets()) w->close();
     teste::ProcessaEventos();

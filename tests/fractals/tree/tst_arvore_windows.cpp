@@ -6,6 +6,7 @@
 #include "fractals/tree/frm_arvore.h"
 #include "fractals/tree/frm_fig_arvore.h"
 #include "support/recording_canvas.h"
+#include "support/sem_avisos.h"
 #include "support/window_checks.h"
 
 using namespace velquora;
@@ -26,6 +27,7 @@ class TstArvoreWindows : public QObject {
   Q_OBJECT
 
  private slots:
+  void init() { teste::FalhaComAvisos(); }
   void layoutAndTabOrder() {
     FrmArvore w;
     QCOMPARE(w.windowTitle(), QStringLiteral("Árvore Bifurcada"));
