@@ -42,8 +42,7 @@ void FrmFigFlocoNeve::TracaSegmento(double x1, double y1, double x2, double y2) 
 
 QString FrmFigFlocoNeve::descricaoDoPainel(int i) const {
   const int nivel = valorDoRotulo(i);
-  return DescreveFigura(FiguraDoNivel("Floco de Neve de Koch", nivel), 3 * Potencia(4, nivel), "segmento",
-                        "segmentos");
+  return DescreveFigura(FiguraDoNivel("Floco de Neve de Koch", nivel), 3 * Potencia(4, nivel), "segmento", "segmentos");
 }
 
 }  // namespace velquora

@@ -36,8 +36,7 @@ void FrmFlocoDeNeve::botGerar_Click() {
 }
 
 QString FrmFlocoDeNeve::descricaoDaFigura() const {
-  return DescreveFigura(FiguraDoNivel("Floco de Neve de Koch", Nivel), 3 * Potencia(4, Nivel), "segmento",
-                        "segmentos");
+  return DescreveFigura(FiguraDoNivel("Floco de Neve de Koch", Nivel), 3 * Potencia(4, Nivel), "segmento", "segmentos");
 }
 
 }  // namespace velquora

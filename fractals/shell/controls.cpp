@@ -11,9 +11,7 @@ namespace velquora {
 
 namespace {
 
-bool eEnter(const QKeyEvent* evento) {
-  return evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
-}
+bool eEnter(const QKeyEvent* evento) { return evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter; }
 
 // No Shift, Ctrl or Alt held; the keypad's own flag does not count.
 bool semModificador(const QKeyEvent* evento) { return (evento->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier; }

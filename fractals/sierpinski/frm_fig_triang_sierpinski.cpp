@@ -93,8 +93,7 @@ void FrmFigTriangSierpinski::RetiraTriangulo(const float& p, const float& q, con
 
 QString FrmFigTriangSierpinski::descricaoDoPainel(int i) const {
   const int nivel = valorDoRotulo(i);
-  return DescreveFigura(FiguraDoNivel("Triângulo de Sierpinski", nivel), Potencia(3, nivel), "triângulo",
-                        "triângulos");
+  return DescreveFigura(FiguraDoNivel("Triângulo de Sierpinski", nivel), Potencia(3, nivel), "triângulo", "triângulos");
 }
 
 }  // namespace velquora

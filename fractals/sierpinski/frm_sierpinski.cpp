@@ -75,8 +75,7 @@ PictureBox* FrmSierpinski::caixaDaFigura() const { return Picture1; }
 // Level L leaves 3^L black triangles.
 QString FrmSierpinski::descricaoDaFigura() const {
   const int nivel = BrNivel->value();
-  return DescreveFigura(FiguraDoNivel("Triângulo de Sierpinski", nivel), Potencia(3, nivel), "triângulo",
-                        "triângulos");
+  return DescreveFigura(FiguraDoNivel("Triângulo de Sierpinski", nivel), Potencia(3, nivel), "triângulo", "triângulos");
 }
 
 }  // namespace velquora

@@ -42,8 +42,8 @@ void FrmFigPontoSierpinski::GeraPontos() {
 
 // The panel is never cleared: it shows every batch played in it.
 QString FrmFigPontoSierpinski::descricaoDoPainel(int i) const {
-  return DescreveFigura(QStringLiteral("Triângulo de Sierpinski por pontos"), pontosNoPainel_[static_cast<std::size_t>(i)],
-                        "ponto", "pontos");
+  return DescreveFigura(QStringLiteral("Triângulo de Sierpinski por pontos"),
+                        pontosNoPainel_[static_cast<std::size_t>(i)], "ponto", "pontos");
 }
 
 }  // namespace velquora

@@ -227,8 +227,8 @@ class TstAcesso : public QObject {
   // "Gerar" drew, empty again after "Apagar".
   void figuresDescribeWhatTheyShow_data() {
     QTest::addColumn<int>("janela");
-    QTest::addColumn<int>("setas");   // right-arrow presses on the scroll bar
-    QTest::addColumn<int>("gerar");   // presses of "Gerar"
+    QTest::addColumn<int>("setas");  // right-arrow presses on the scroll bar
+    QTest::addColumn<int>("gerar");  // presses of "Gerar"
     QTest::addColumn<QString>("texto");
     QTest::newRow("Koch curve") << 0 << 3 << 1 << "Curva de Koch, nível 3: 64 segmentos";
     QTest::newRow("Sierpinski") << 1 << 2 << 1 << "Triângulo de Sierpinski, nível 2: 9 triângulos";
@@ -293,23 +293,35 @@ class TstAcesso : public QObject {
       teste::Clica(rotulos[i]);
       paineis[i]->setEspelho(nullptr);
       const QString texto = descricao(paineis[i]);
-      const QString numero = texto.section(QLatin1Char(':'), -1).section(QLatin1Char(' '), 1, 1).remove(QLatin1Char('.'));
+      const QString numero =
+          texto.section(QLatin1Char(':'), -1).section(QLatin1Char(' '), 1, 1).remove(QLatin1Char('.'));
       QCOMPARE(numero.toULongLong(), gravador.linhas.size() + gravador.circulos.size());
-      QVERIFY2(texto.contains(QStringLiteral("nível ") + rotulos[i]->text().section(QLatin1Char(' '), 1)), qPrintable(texto));
+      QVERIFY2(texto.contains(QStringLiteral("nível ") + rotulos[i]->text().section(QLatin1Char(' '), 1)),
+               qPrintable(texto));
     }
   }
 
   // Every control a user can reach or see has a name a screen reader can
   // say, and every drawing box a description; in all windows.
   void everyControlHasAName() {
-    const QList<Fabrica> fabricas{
-        fabrica<FrmVelquora>(),      [] { return new FrmModoNS(Escolha(Fractal::Arvore)); },
-        fabrica<FrmCurvaKoch>(),     fabrica<FrmFigCurvaKoch>(),       fabrica<FrmFlocoDeNeve>(),
-        fabrica<FrmFigFlocoNeve>(),  fabrica<FrmSierpinski>(),         fabrica<FrmFigTriangSierpinski>(),
-        fabrica<frmSierpinski_Pontos>(), fabrica<FrmFigPontoSierpinski>(), fabrica<frmCantor>(),
-        fabrica<FrmFigCantor>(),     fabrica<FrmPeano>(),              fabrica<FrmFigPeano>(),
-        fabrica<FrmCirculo>(),       fabrica<FrmFigCircular>(),        fabrica<FrmArvore>(),
-        fabrica<FrmFigArvore>()};
+    const QList<Fabrica> fabricas{fabrica<FrmVelquora>(),
+                                  [] { return new FrmModoNS(Escolha(Fractal::Arvore)); },
+                                  fabrica<FrmCurvaKoch>(),
+                                  fabrica<FrmFigCurvaKoch>(),
+                                  fabrica<FrmFlocoDeNeve>(),
+                                  fabrica<FrmFigFlocoNeve>(),
+                                  fabrica<FrmSierpinski>(),
+                                  fabrica<FrmFigTriangSierpinski>(),
+                                  fabrica<frmSierpinski_Pontos>(),
+                                  fabrica<FrmFigPontoSierpinski>(),
+                                  fabrica<frmCantor>(),
+                                  fabrica<FrmFigCantor>(),
+                                  fabrica<FrmPeano>(),
+                                  fabrica<FrmFigPeano>(),
+                                  fabrica<FrmCirculo>(),
+                                  fabrica<FrmFigCircular>(),
+                                  fabrica<FrmArvore>(),
+                                  fabrica<FrmFigArvore>()};
     for (const Fabrica& f : fabricas) {
       std::unique_ptr<Form> w(f());
       int alcancaveis = 0;

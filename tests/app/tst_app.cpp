@@ -3,9 +3,9 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QScreen>
-#include <QTimer>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 #include "app/frm_modo_ns.h"
 #include "app/frm_velquora.h"

@@ -6,13 +6,13 @@
 // Runs under xvfb-run; keys go through xdotool, window positions and frames
 // are read from the X server.
 
+#include <xcb/xcb.h>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
 #include <QTest>
 #include <cstdlib>
 #include <cstring>
-#include <xcb/xcb.h>
 
 #include "fractals/koch_curve/koch.h"
 #include "surface/image_canvas.h"
@@ -52,8 +52,7 @@ class Servidor {
   // Cardinal values of a window property; empty when it is not set.
   QList<quint32> propriedade(xcb_window_t janela, const char* nome) {
     QList<quint32> valores;
-    auto* r = xcb_get_property_reply(
-        x_, xcb_get_property(x_, 0, janela, atomo(nome), XCB_ATOM_ANY, 0, 16), nullptr);
+    auto* r = xcb_get_property_reply(x_, xcb_get_property(x_, 0, janela, atomo(nome), XCB_ATOM_ANY, 0, 16), nullptr);
     if (r != nullptr && r->format == 32) {
       const auto* v = static_cast<const quint32*>(xcb_get_property_value(r));
       for (int i = 0; i < xcb_get_property_value_length(r) / 4; ++i) valores << v[i];
