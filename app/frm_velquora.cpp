@@ -46,6 +46,7 @@ FrmVelquora::FrmVelquora() : Form(QStringLiteral("Velquora"), AreaCliente) {
   Image1->setGeometry(Twips{5820, 3240, 2190, 1410}.pixels());
   Image1->setScaledContents(true);
   Image1->setPixmap(QPixmap::fromImage(Emblema(devicePixelRatioF())));
+  Image1->setAccessibleName(QStringLiteral("Emblema do Velquora: três flocos de neve de Koch, um dentro do outro"));
 
   Label2 = criaCredito(this, "Label2", "Curso de Introdução à Geometria Fractal", {60, 7500, 13695, 795});
   Label3 = criaCredito(this, "Label3", "Trabalho de estudo: projeto Velquora", {60, 7920, 13695, 795});

@@ -3,6 +3,7 @@
 #include "app/frm_velquora.h"
 #include "app/icon.h"
 #include "app/screen_fit.h"
+#include "app/traducao.h"
 #include "app/window_slot.h"
 
 int main(int argc, char* argv[]) {
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   velquora::IdentificaPrograma();
   QApplication::setStyle(QStringLiteral("Fusion"));
+  velquora::CarregaTraducaoDoQt(app);
   velquora::Mostra<velquora::FrmVelquora>();
   return QApplication::exec();
 }

@@ -42,6 +42,7 @@ TEST="
   appstream
   groff-base
   poppler-utils
+  openbox
 "
 
 case "${1:-test}" in

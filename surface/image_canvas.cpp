@@ -14,6 +14,13 @@ QColor cor(Cor c) { return QColor(Vermelho(c), Verde(c), Azul(c)); }
 
 constexpr std::size_t LoteLinhas = 4096;
 
+// The far edges of a user scale belong to it: a coordinate that maps onto
+// the boundary past the last pixel (rounding aside) goes to the middle of
+// that last pixel, or it would not be drawn at all.
+double dentroDaArea(double v, double tamanho, double celulasPorPixel) {
+  return std::abs(v - tamanho) <= 1e-9 * tamanho ? tamanho - 0.5 * celulasPorPixel : v;
+}
+
 }  // namespace
 
 ImageCanvas::ImageCanvas(QSize tamanho, Cor fundo, qreal razao) : tamanho_(tamanho), fundo_(fundo) {
@@ -55,8 +62,8 @@ double ImageCanvas::fatorX(double largura, double celulasPorPixel) const {
 QPointF ImageCanvas::mapeia(double x, double y, QSizeF grade, double celulasPorPixel) const {
   if (modo_ == UnidadeUsuario) {
     // The user's corners fall on the grid's edges whatever its ratio.
-    return QPointF((x - escalaEsquerda_) * (grade.width() / escalaLargura_),
-                   (y - escalaTopo_) * (grade.height() / escalaAltura_));
+    return QPointF(dentroDaArea((x - escalaEsquerda_) * (grade.width() / escalaLargura_), grade.width(), celulasPorPixel),
+                   dentroDaArea((y - escalaTopo_) * (grade.height() / escalaAltura_), grade.height(), celulasPorPixel));
   }
   const double f = fatorX(grade.width(), celulasPorPixel);
   return QPointF(x * f, y * f);

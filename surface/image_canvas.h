@@ -56,7 +56,8 @@ class ImageCanvas : public Canvas {
   Cor ForeColor() const { return frente_; }
 
   // Logical position of a point in the current coordinate system: the pixel
-  // that holds it is (floor(x), floor(y)).
+  // that holds it is (floor(x), floor(y)). In a user scale the right and
+  // bottom edges fall in the last column and row.
   QPointF paraPixels(double x, double y) const;
 
   // The device pixel ratio the drawing is made at. A picture box takes its

@@ -1,5 +1,7 @@
 #include "frm_cantor.h"
 
+#include "fractals/shell/acessibilidade.h"
+
 namespace velquora {
 
 namespace {
@@ -31,6 +33,7 @@ void frmCantor::botGerar_Click() {
   XInicio = 500;
   XFim = 9750;
   const std::int32_t nivel = BrNivel->value();
+  nivelGerado_ = nivel;
   if (nivel == 0) {
     Figura->setDrawWidth(2);
     Figura->Line(500, Y, 9750, Y);
@@ -39,9 +42,16 @@ void frmCantor::botGerar_Click() {
   DesenhaCantor(nivel);
 }
 
-void frmCantor::TracaSegmento() {
+void frmCantor::TracaSegmento(std::int32_t) {
   Figura->setDrawWidth(2);
   Figura->Line(static_cast<float>(XA), Y, static_cast<float>(XB), Y);
+}
+
+// The level generated last: a "Gerar" inside a drawing's yield leaves its
+// own level on the surface, and the scroll bar may have moved since.
+QString frmCantor::descricaoDaFigura() const {
+  return DescreveFigura(FiguraDoNivel("Conjunto de Cantor", nivelGerado_), Potencia(2, nivelGerado_), "segmento",
+                        "segmentos");
 }
 
 }  // namespace velquora

@@ -16,7 +16,11 @@ class frmCantor : public SingleLevelWindow, public ConjuntoCantor {
 
  protected:
   void botGerar_Click() override;
-  void TracaSegmento() override;
+  QString descricaoDaFigura() const override;
+  void TracaSegmento(std::int32_t nivel) override;
+
+ private:
+  std::int32_t nivelGerado_ = 0;
 };
 
 }  // namespace velquora

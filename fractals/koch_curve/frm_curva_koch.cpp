@@ -1,6 +1,7 @@
 #include "frm_curva_koch.h"
 
 #include "fractals/koch_curve/koch.h"
+#include "fractals/shell/acessibilidade.h"
 
 namespace velquora {
 
@@ -37,6 +38,10 @@ void FrmCurvaKoch::botGerar_Click() {
   }
   DesenhaKoch(-150, -50, 150, -50, 0, Nivel,
               [this](double x1, double y1, double x2, double y2) { Figura->Line(x1, y1, x2, y2); });
+}
+
+QString FrmCurvaKoch::descricaoDaFigura() const {
+  return DescreveFigura(FiguraDoNivel("Curva de Koch", Nivel), Potencia(4, Nivel), "segmento", "segmentos");
 }
 
 }  // namespace velquora

@@ -17,6 +17,7 @@ class FrmCurvaKoch : public SingleLevelWindow {
 
  protected:
   void botGerar_Click() override;
+  QString descricaoDaFigura() const override;
 
  private:
   void Form_Load();

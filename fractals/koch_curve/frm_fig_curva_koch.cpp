@@ -1,6 +1,7 @@
 #include "frm_fig_curva_koch.h"
 
 #include "fractals/koch_curve/koch.h"
+#include "fractals/shell/acessibilidade.h"
 
 namespace velquora {
 
@@ -40,6 +41,11 @@ void FrmFigCurvaKoch::DesenhaNivel() {
 
 void FrmFigCurvaKoch::TracaSegmento(double x1, double y1, double x2, double y2) {
   painelDoNivel(NivelAtual)->Line(x1, y1, x2, y2);
+}
+
+QString FrmFigCurvaKoch::descricaoDoPainel(int i) const {
+  const int nivel = valorDoRotulo(i);
+  return DescreveFigura(FiguraDoNivel("Curva de Koch", nivel), Potencia(4, nivel), "segmento", "segmentos");
 }
 
 }  // namespace velquora

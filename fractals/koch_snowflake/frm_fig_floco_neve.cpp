@@ -1,6 +1,7 @@
 #include "frm_fig_floco_neve.h"
 
 #include "fractals/koch_snowflake/floco_de_neve.h"
+#include "fractals/shell/acessibilidade.h"
 
 namespace velquora {
 
@@ -37,6 +38,11 @@ void FrmFigFlocoNeve::DesenhaNivel() {
 
 void FrmFigFlocoNeve::TracaSegmento(double x1, double y1, double x2, double y2) {
   painelDoNivel(NivelAtual)->Line(x1, y1, x2, y2);
+}
+
+QString FrmFigFlocoNeve::descricaoDoPainel(int i) const {
+  const int nivel = valorDoRotulo(i);
+  return DescreveFigura(FiguraDoNivel("Floco de Neve de Koch", nivel), 3 * Potencia(4, nivel), "segmento", "segmentos");
 }
 
 }  // namespace velquora

@@ -18,6 +18,7 @@ class FrmFigFlocoNeve : public LevelSequenceWindow {
 
  protected:
   void DesenhaNivel() override;
+  QString descricaoDoPainel(int i) const override;
 
  private:
   void Form_Load();

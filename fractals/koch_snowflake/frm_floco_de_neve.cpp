@@ -1,6 +1,7 @@
 #include "frm_floco_de_neve.h"
 
 #include "fractals/koch_snowflake/floco_de_neve.h"
+#include "fractals/shell/acessibilidade.h"
 
 namespace velquora {
 
@@ -32,6 +33,10 @@ void FrmFlocoDeNeve::botGerar_Click() {
   Figura->Cls();
   Nivel = static_cast<std::int16_t>(BrNivel->value());
   DesenhaFlocoDeNeve(Nivel, [this](double x1, double y1, double x2, double y2) { Figura->Line(x1, y1, x2, y2); });
+}
+
+QString FrmFlocoDeNeve::descricaoDaFigura() const {
+  return DescreveFigura(FiguraDoNivel("Floco de Neve de Koch", Nivel), 3 * Potencia(4, Nivel), "segmento", "segmentos");
 }
 
 }  // namespace velquora

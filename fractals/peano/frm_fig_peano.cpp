@@ -1,6 +1,7 @@
 #include "frm_fig_peano.h"
 
 #include "fractals/peano/peano.h"
+#include "fractals/shell/acessibilidade.h"
 #include "fractals/shell/caixa_erro.h"
 
 namespace velquora {
@@ -43,6 +44,11 @@ void FrmFigPeano::DesenhaNivel() {
       painelDoNivel(NivelAtual)->Line(Simples(x1), Simples(y1), Simples(x2), Simples(y2));
     });
   });
+}
+
+QString FrmFigPeano::descricaoDoPainel(int i) const {
+  const int nivel = valorDoRotulo(i);
+  return DescreveFigura(FiguraDoNivel("Curva de Peano", nivel), Potencia(9, nivel), "segmento", "segmentos");
 }
 
 }  // namespace velquora

@@ -17,6 +17,7 @@ class FrmFigPeano : public LevelSequenceWindow {
 
  protected:
   void DesenhaNivel() override;
+  QString descricaoDoPainel(int i) const override;
 
  private:
   void Form_Load();

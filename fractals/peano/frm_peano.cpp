@@ -1,6 +1,7 @@
 #include "frm_peano.h"
 
 #include "fractals/peano/peano.h"
+#include "fractals/shell/acessibilidade.h"
 #include "fractals/shell/caixa_erro.h"
 
 namespace velquora {
@@ -47,6 +48,10 @@ void FrmPeano::botGerar_Click() {
       Figura->Line(Simples(x1), Simples(y1), Simples(x2), Simples(y2));
     });
   });
+}
+
+QString FrmPeano::descricaoDaFigura() const {
+  return DescreveFigura(FiguraDoNivel("Curva de Peano", Nivel), Potencia(9, Nivel), "segmento", "segmentos");
 }
 
 }  // namespace velquora

@@ -18,6 +18,7 @@ class FrmPeano : public SingleLevelWindow {
 
  protected:
   void botGerar_Click() override;
+  QString descricaoDaFigura() const override;
 
  private:
   void Form_Load();

@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -7,6 +8,26 @@
 #include <QTextLayout>
 
 namespace velquora {
+
+namespace {
+
+bool eEnter(const QKeyEvent* evento) { return evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter; }
+
+// No Shift, Ctrl or Alt held; the keypad's own flag does not count.
+bool semModificador(const QKeyEvent* evento) { return (evento->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier; }
+
+// A frame in the highlight colour just inside the control's rectangle, as
+// the style frames a focused button: only once the keyboard has moved the
+// focus in the window.
+void desenhaFoco(QWidget* controle) {
+  if (!controle->window()->testAttribute(Qt::WA_KeyboardFocusChange)) return;
+  QPainter p(controle);
+  p.setPen(controle->palette().color(QPalette::Highlight));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(controle->rect().adjusted(0, 0, -1, -1));
+}
+
+}  // namespace
 
 QFont Arial(double pontos) {
   QFont fonte(QStringLiteral("Arial"));
@@ -58,6 +79,15 @@ QStringList BotaoComando::linhasDaLegenda() const {
   return linhas;
 }
 
+void BotaoComando::keyPressEvent(QKeyEvent* evento) {
+  if (eEnter(evento) && semModificador(evento)) {
+    if (!evento->isAutoRepeat()) click();
+    evento->accept();
+    return;
+  }
+  QPushButton::keyPressEvent(evento);
+}
+
 void BotaoComando::paintEvent(QPaintEvent*) {
   // The style draws the button without its text; the caption is laid out
   // here, each line centred and the block centred in the button.
@@ -78,8 +108,27 @@ void BotaoComando::paintEvent(QPaintEvent*) {
   }
 }
 
-QScrollBar* CriaBarra(QWidget* pai, const char* nome, Twips lugar, int minimo, int maximo) {
-  auto* barra = new QScrollBar(Qt::Horizontal, pai);
+BarraHorizontal::BarraHorizontal(QWidget* pai) : QScrollBar(Qt::Horizontal, pai) {}
+
+void BarraHorizontal::keyPressEvent(QKeyEvent* evento) {
+  const bool esquerda = evento->key() == Qt::Key_Left;
+  if ((esquerda || evento->key() == Qt::Key_Right) && semModificador(evento)) {
+    // In a right-to-left layout the bar's arrows swap sides, and so do the keys.
+    const bool desce = esquerda != isRightToLeft();
+    triggerAction(desce ? SliderSingleStepSub : SliderSingleStepAdd);
+    evento->accept();
+    return;
+  }
+  QScrollBar::keyPressEvent(evento);
+}
+
+void BarraHorizontal::paintEvent(QPaintEvent* evento) {
+  QScrollBar::paintEvent(evento);
+  if (hasFocus()) desenhaFoco(this);
+}
+
+QScrollBar* CriaBarra(QWidget* pai, const char* nome, Twips lugar, int minimo, int maximo, QLabel* rotulo) {
+  auto* barra = new BarraHorizontal(pai);
   barra->setObjectName(QLatin1String(nome));
   barra->setGeometry(lugar.pixels());
   barra->setRange(minimo, maximo);
@@ -87,6 +136,7 @@ QScrollBar* CriaBarra(QWidget* pai, const char* nome, Twips lugar, int minimo, i
   barra->setPageStep(1);
   barra->setTracking(false);
   barra->setFocusPolicy(Qt::StrongFocus);
+  if (rotulo != nullptr) rotulo->setBuddy(barra);
   return barra;
 }
 
@@ -97,6 +147,7 @@ RotuloClicavel::RotuloClicavel(QWidget* pai, const char* nome, const QString& te
   setFont(Arial(pontos));
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
   setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::TabFocus);
   setAutoFillBackground(true);
   QPalette paleta = palette();
   paleta.setColor(QPalette::Window, Qt::white);
@@ -115,6 +166,20 @@ void RotuloClicavel::mouseReleaseEvent(QMouseEvent* evento) {
   pressionado_ = false;
   evento->accept();
   if (clique) emit clicked();
+}
+
+void RotuloClicavel::keyPressEvent(QKeyEvent* evento) {
+  if ((evento->key() == Qt::Key_Space || eEnter(evento)) && semModificador(evento)) {
+    evento->accept();
+    if (!evento->isAutoRepeat()) emit clicked();
+    return;
+  }
+  QLabel::keyPressEvent(evento);
+}
+
+void RotuloClicavel::paintEvent(QPaintEvent* evento) {
+  QLabel::paintEvent(evento);
+  if (hasFocus()) desenhaFoco(this);
 }
 
 }  // namespace velquora

@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -8,14 +9,31 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "fractals/shell/acessibilidade.h"
 #include "surface/picture_box.h"
 
 namespace velquora {
+
+namespace {
+
+// Width of the focus mark around a drawing box, outside it.
+constexpr int MargemFoco = 3;
+
+}  // namespace
 
 Form::Form(const QString& legenda, TamanhoTwips areaCliente) : QWidget(nullptr) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(legenda);
   setFixedSize(areaCliente.pixels());
+  InstalaAcessibilidade();
+  // The focus mark of a drawing box is drawn by the window, around the box.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* antes, QWidget* depois) {
+    for (QWidget* w : {antes, depois}) {
+      if (w != nullptr && w->parentWidget() == this && qobject_cast<PictureBox*>(w) != nullptr) {
+        update(w->geometry().adjusted(-MargemFoco, -MargemFoco, MargemFoco, MargemFoco));
+      }
+    }
+  });
 }
 
 void Form::mostra() {
@@ -27,11 +45,35 @@ void Form::mostra() {
   }
   const bool primeiraVez = !jaMostrado_;
   jaMostrado_ = true;
-  if (primeiraVez && centra_) centra();
+  if (primeiraVez && centra_) {
+    // Until a window manager frames the window its frame is taken to be the
+    // client area; the frame's own size comes later, with a move event.
+    centra();
+    centragemPendente_ = true;
+  }
   show();
-  // The frame is known once the window is shown; centre the framed window.
-  if (primeiraVez && centra_) centra();
+  centraComMoldura();
   activateWindow();
+}
+
+bool Form::event(QEvent* evento) {
+  switch (evento->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::WindowActivate:
+      centraComMoldura();
+      break;
+    default:
+      break;
+  }
+  return QWidget::event(evento);
+}
+
+void Form::centraComMoldura() {
+  if (!centragemPendente_ || frameGeometry().size() == size()) return;
+  centragemPendente_ = false;
+  centra();
 }
 
 void Form::centra() {
@@ -69,7 +111,9 @@ bool Form::Cede() {
 void Form::paintEvent(QPaintEvent*) {
   // A thin line around each drawing box of the window, just outside it: one
   // logical pixel wide in whole device pixels, laid along the device edges
-  // the box itself covers, so no side is lost under the box.
+  // the box itself covers, so no side is lost under the box. The box that has
+  // the focus gets a wider band in the highlight colour instead, once the
+  // keyboard has moved the focus (the style's rule for focus frames).
   QPainter p(this);
   const QTransform t = p.deviceTransform();
   const qreal r = t.m11();
@@ -77,8 +121,16 @@ void Form::paintEvent(QPaintEvent*) {
   const auto faixa = [&](double x1, double y1, double x2, double y2) {
     p.fillRect(QRectF((x1 - t.dx()) / r, (y1 - t.dy()) / r, (x2 - x1) / r, (y2 - y1) / r), QColor(128, 128, 128));
   };
+  const bool mostraFoco = testAttribute(Qt::WA_KeyboardFocusChange);
   for (const PictureBox* caixa : findChildren<PictureBox*>(Qt::FindDirectChildrenOnly)) {
-    if (!caixa->temMoldura() || !caixa->isVisible()) continue;
+    if (!caixa->isVisible()) continue;
+    if (mostraFoco && caixa->hasFocus()) {
+      const QRect g = caixa->geometry();
+      const QRegion banda = QRegion(g.adjusted(-MargemFoco, -MargemFoco, MargemFoco, MargemFoco)) - QRegion(g);
+      for (const QRect& q : banda) p.fillRect(q, palette().color(QPalette::Highlight));
+      continue;
+    }
+    if (!caixa->temMoldura()) continue;
     const QRect a = caixa->areaNaJanela();
     const double esquerda = a.left(), topo = a.top(), direita = a.right() + 1.0, baixo = a.bottom() + 1.0;
     faixa(esquerda - largura, topo - largura, direita + largura, topo);
@@ -91,7 +143,11 @@ void Form::paintEvent(QPaintEvent*) {
 void Form::ordemTab(std::initializer_list<QWidget*> controles) {
   QWidget* anterior = nullptr;
   for (QWidget* c : controles) {
-    if (anterior != nullptr) QWidget::setTabOrder(anterior, c);
+    if (anterior != nullptr) {
+      QWidget::setTabOrder(anterior, c);
+    } else {
+      c->setFocus();
+    }
     anterior = c;
   }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Base of every window of the program: a top-level window with a fixed
-// client area, no owner, centred on the screen the first time it is shown.
+// client area, no owner, centred on the screen the first time it is shown
+// (the whole window, its frame included).
 // Closing it destroys it with everything drawn in it; whoever shows windows
 // then makes a new one (see app/window_slot.h).
 
@@ -34,19 +35,25 @@ class Form : public QWidget {
   bool Cede();
 
  protected:
+  bool event(QEvent* evento) override;
   void closeEvent(QCloseEvent* evento) override;
   void paintEvent(QPaintEvent* evento) override;
 
   // Windows that place themselves at load turn the centring off.
   void setCentraAoMostrar(bool centra) { centra_ = centra; }
 
-  // Keyboard focus moves through these controls in this order.
+  // Keyboard focus moves through these controls in this order, and the
+  // first of them has it when the window opens.
   static void ordemTab(std::initializer_list<QWidget*> controles);
 
  private:
   void centra();
+  // Centres the window again once the window manager has put its frame
+  // around it: only then is the frame's size known.
+  void centraComMoldura();
 
   bool centra_ = true;
+  bool centragemPendente_ = false;
   bool jaMostrado_ = false;
   bool fechado_ = false;
   int cedendo_ = 0;            // yields in progress, nested ones included

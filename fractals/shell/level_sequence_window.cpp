@@ -1,5 +1,9 @@
 #include "level_sequence_window.h"
 
+#include <QPointer>
+
+#include "fractals/shell/acessibilidade.h"
+
 namespace velquora {
 
 LevelSequenceWindow::LevelSequenceWindow(const LayoutSequencia& layout)
@@ -15,7 +19,8 @@ LevelSequenceWindow::LevelSequenceWindow(const LayoutSequencia& layout)
     paineis_[i] = caixa;
     valores_[i] = p.valor;
     rotulos[i] = new RotuloClicavel(caixa, NomesRotulos[i], QString::fromUtf8(p.legenda), p.rotulo, 14.25);
-    connect(rotulos[i], &RotuloClicavel::clicked, this, [this, i] { rotuloClicado(static_cast<int>(i)); });
+    connect(rotulos[i], &RotuloClicavel::clicked, this, [this, i] { clicaRotulo(static_cast<int>(i)); });
+    TornaAcessivel(caixa, QStringLiteral("Figura: ") + rotulos[i]->text());
   }
   Fig1 = paineis_[0];
   Fig2 = paineis_[1];
@@ -25,6 +30,16 @@ LevelSequenceWindow::LevelSequenceWindow(const LayoutSequencia& layout)
   Lb2 = rotulos[1];
   Lb3 = rotulos[2];
   Lb4 = rotulos[3];
+  ordemTab({Fig1, Lb1, Fig2, Lb2, Fig3, Lb3, Fig4, Lb4});
+}
+
+void LevelSequenceWindow::clicaRotulo(int i) {
+  const QPointer<Form> viva(this);
+  rotuloClicado(i);
+  // A drawing that yields may see its window closed; then nothing is left
+  // to describe.
+  if (viva.isNull() || fechado()) return;
+  Descreve(painel(i), descricaoDoPainel(i));
 }
 
 void LevelSequenceWindow::rotuloClicado(int i) {

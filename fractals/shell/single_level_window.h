@@ -3,8 +3,10 @@
 // holding the caption "Nível:", the level read-out `LabNivel`, the level
 // scroll bar `BrNivel` and the buttons "Gerar" and "Apagar". A window gives
 // its own sizes, captions and level range in a LayoutUmNivel and its drawing
-// in botGerar_Click. A window without a level (the points window) leaves
-// `brNivel` empty and gets no scroll bar.
+// in botGerar_Click, and says what it drew in descricaoDaFigura. A window
+// without a level (the points window) leaves `brNivel` empty and gets no
+// scroll bar. The figure's box takes the focus first, then "Apagar", the
+// scroll bar and "Gerar"; windows with another order set their own.
 
 #include <QGroupBox>
 #include <QLabel>
@@ -57,6 +59,17 @@ class SingleLevelWindow : public Form {
   virtual void botApagar_Click();
   // Shows the scroll bar's value in LabNivel; nothing is drawn.
   virtual void BrNivel_Change();
+
+  // What the figure shows after "Gerar", for screen readers, e.g. "Curva de
+  // Koch, nível 3: 64 segmentos".
+  virtual QString descricaoDaFigura() const = 0;
+  // The box that stands for the figure: Figura, unless the window builds
+  // its own boxes.
+  virtual PictureBox* caixaDaFigura() const { return Figura; }
+
+ private:
+  void gerar();
+  void apagar();
 };
 
 }  // namespace velquora

@@ -1,5 +1,7 @@
 #include "frm_fig_triang_sierpinski.h"
 
+#include "fractals/shell/acessibilidade.h"
+
 namespace velquora {
 
 namespace {
@@ -87,6 +89,11 @@ void FrmFigTriangSierpinski::RetiraTriangulo(const float& p, const float& q, con
   PictureBox* img = NivelAtual == 1 ? Img2 : NivelAtual == 2 ? Img3 : Img4;
   PreencheTriangulo(*img, gerador_.CantosDoBuraco(p, q, r), RGB(255, 255, 255));
   img->Refresh();
+}
+
+QString FrmFigTriangSierpinski::descricaoDoPainel(int i) const {
+  const int nivel = valorDoRotulo(i);
+  return DescreveFigura(FiguraDoNivel("Triângulo de Sierpinski", nivel), Potencia(3, nivel), "triângulo", "triângulos");
 }
 
 }  // namespace velquora

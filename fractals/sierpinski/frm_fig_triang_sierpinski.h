@@ -32,6 +32,7 @@ class FrmFigTriangSierpinski : public LevelSequenceWindow {
 
  protected:
   void DesenhaNivel() override;
+  QString descricaoDoPainel(int i) const override;
 
  private:
   void Form_Load();

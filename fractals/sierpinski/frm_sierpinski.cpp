@@ -1,5 +1,7 @@
 #include "frm_sierpinski.h"
 
+#include "fractals/shell/acessibilidade.h"
+
 namespace velquora {
 
 namespace {
@@ -35,6 +37,10 @@ FrmSierpinski::FrmSierpinski() : SingleLevelWindow(Layout) {
   Imagem->setMoldura(false);
   Img = criaCaixa(Imagem, "Img", {300, 240, 3735, 1335});
   Img->setScaleMode(ImageCanvas::UnidadePixels);
+  // The white panel stands for the figure: it takes the focus, and screen
+  // readers hear there what Img shows.
+  TornaAcessivel(Picture1, QStringLiteral("Figura"));
+  ordemTab({Picture1, botApagar, BrNivel, botGerar});
   Form_Load();
 }
 
@@ -62,6 +68,14 @@ void FrmSierpinski::botGerar_Click() {
 
 void FrmSierpinski::RetiraTriangulo(const float& p, const float& q, const float& r) {
   PreencheTriangulo(*Img, gerador_.CantosDoBuraco(p, q, r), RGB(255, 255, 255));
+}
+
+PictureBox* FrmSierpinski::caixaDaFigura() const { return Picture1; }
+
+// Level L leaves 3^L black triangles.
+QString FrmSierpinski::descricaoDaFigura() const {
+  const int nivel = BrNivel->value();
+  return DescreveFigura(FiguraDoNivel("Triângulo de Sierpinski", nivel), Potencia(3, nivel), "triângulo", "triângulos");
 }
 
 }  // namespace velquora

@@ -21,6 +21,8 @@ class FrmSierpinski : public SingleLevelWindow {
 
  protected:
   void botGerar_Click() override;
+  QString descricaoDaFigura() const override;
+  PictureBox* caixaDaFigura() const override;
   void botApagar_Click() override;
 
  private:

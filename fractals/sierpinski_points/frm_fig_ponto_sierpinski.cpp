@@ -1,5 +1,7 @@
 #include "frm_fig_ponto_sierpinski.h"
 
+#include "fractals/shell/acessibilidade.h"
+
 namespace velquora {
 
 namespace {
@@ -27,6 +29,7 @@ void FrmFigPontoSierpinski::Form_Load() {
 }
 
 void FrmFigPontoSierpinski::rotuloClicado(int i) {
+  pontosNoPainel_[static_cast<std::size_t>(i)] += valorDoRotulo(i);
   PontosPedidos = valorDoRotulo(i);
   GeraPontos();
 }
@@ -35,6 +38,12 @@ void FrmFigPontoSierpinski::GeraPontos() {
   SorteiaInicio(fonte());
   NumPontos = PontosPedidos;
   JogaPontos(*painel(IndicePainelDaContagem(PontosPedidos)), fonte());
+}
+
+// The panel is never cleared: it shows every batch played in it.
+QString FrmFigPontoSierpinski::descricaoDoPainel(int i) const {
+  return DescreveFigura(QStringLiteral("Triângulo de Sierpinski por pontos"),
+                        pontosNoPainel_[static_cast<std::size_t>(i)], "ponto", "pontos");
 }
 
 }  // namespace velquora

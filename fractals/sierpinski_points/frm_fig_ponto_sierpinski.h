@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "fractals/shell/level_sequence_window.h"
@@ -33,10 +34,14 @@ class FrmFigPontoSierpinski : public LevelSequenceWindow, public JogoDoCaos {
   // The shell's level hook; this window has no levels, so it only plays the
   // batch of PontosPedidos.
   void DesenhaNivel() override { GeraPontos(); }
+  QString descricaoDoPainel(int i) const override;
 
  private:
   void Form_Load();
   void GeraPontos();
+
+  // Points announced in each panel so far, every batch counted.
+  std::array<qint64, 4> pontosNoPainel_{};
 };
 
 }  // namespace velquora

@@ -1,5 +1,7 @@
 #include "frm_sierpinski_pontos.h"
 
+#include "fractals/shell/acessibilidade.h"
+
 namespace velquora {
 
 namespace {
@@ -21,7 +23,10 @@ const LayoutUmNivel Layout{
 
 }  // namespace
 
-frmSierpinski_Pontos::frmSierpinski_Pontos() : SingleLevelWindow(Layout) { Form_Load(); }
+frmSierpinski_Pontos::frmSierpinski_Pontos() : SingleLevelWindow(Layout) {
+  ordemTab({botApagar, botGerar, Figura});
+  Form_Load();
+}
 
 void frmSierpinski_Pontos::Form_Load() {
   MedeSuperficie(Figura->Width(), Figura->Height());
@@ -42,6 +47,12 @@ void frmSierpinski_Pontos::botGerar_Click() {
 void frmSierpinski_Pontos::botApagar_Click() {
   Figura->Cls();
   LabNivel->setText(QStringLiteral("0"));
+}
+
+// The count the window announces, as its label shows it.
+QString frmSierpinski_Pontos::descricaoDaFigura() const {
+  return DescreveFigura(QStringLiteral("Triângulo de Sierpinski por pontos"), LabNivel->text().toLongLong(), "ponto",
+                        "pontos");
 }
 
 }  // namespace velquora

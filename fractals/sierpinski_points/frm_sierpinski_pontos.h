@@ -22,6 +22,7 @@ class frmSierpinski_Pontos : public SingleLevelWindow, public JogoDoCaos {
 
  protected:
   void botGerar_Click() override;
+  QString descricaoDaFigura() const override;
   void botApagar_Click() override;
 
  private:

@@ -1,5 +1,6 @@
 #include "frm_circulo.h"
 
+#include "fractals/shell/acessibilidade.h"
 #include "fractals/tetracirculo/tetracirculo.h"
 
 namespace velquora {
@@ -39,5 +40,11 @@ void FrmCirculo::botGerar_Click() {
 }
 
 void FrmCirculo::Gera(double x, double y, double r, std::int16_t level) { GeraTetracirculo(*Figura, x, y, r, level); }
+
+// Every circle holds four of the next generation: 1 + 4 + ... + 4^L.
+QString FrmCirculo::descricaoDaFigura() const {
+  const int nivel = BrNivel->value();
+  return DescreveFigura(FiguraDoNivel("Tetracírculo", nivel), (Potencia(4, nivel + 1) - 1) / 3, "círculo", "círculos");
+}
 
 }  // namespace velquora

@@ -19,6 +19,7 @@ class FrmCirculo : public SingleLevelWindow {
 
  protected:
   void botGerar_Click() override;
+  QString descricaoDaFigura() const override;
 
  private:
   void Form_Load();

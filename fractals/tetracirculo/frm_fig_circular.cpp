@@ -1,5 +1,6 @@
 #include "frm_fig_circular.h"
 
+#include "fractals/shell/acessibilidade.h"
 #include "fractals/tetracirculo/tetracirculo.h"
 
 namespace velquora {
@@ -39,6 +40,11 @@ void FrmFigCircular::DesenhaNivel() {
 
 void FrmFigCircular::Gera(double x, double y, double r, std::int16_t level) {
   GeraTetracirculo(*painelDoNivel(NivelAtual), x, y, r, level);
+}
+
+QString FrmFigCircular::descricaoDoPainel(int i) const {
+  const int nivel = valorDoRotulo(i);
+  return DescreveFigura(FiguraDoNivel("Tetracírculo", nivel), (Potencia(4, nivel + 1) - 1) / 3, "círculo", "círculos");
 }
 
 }  // namespace velquora

@@ -19,6 +19,7 @@ class FrmFigCircular : public LevelSequenceWindow {
 
  protected:
   void DesenhaNivel() override;
+  QString descricaoDoPainel(int i) const override;
 
  private:
   void Form_Load();

@@ -1,5 +1,6 @@
 #include "frm_arvore.h"
 
+#include "fractals/shell/acessibilidade.h"
 #include "fractals/tree/arvore.h"
 
 namespace velquora {
@@ -29,9 +30,9 @@ constexpr Twips LugarBrAng{1440, 840, 1935, 255};
 FrmArvore::FrmArvore() : SingleLevelWindow(Layout) {
   Label2 = CriaRotulo(Frame1, "Label2", QStringLiteral("Ângulo:"), LugarLabel2, 18);
   LbAng = CriaRotulo(Frame1, "LbAng", QStringLiteral("0"), LugarLbAng, 18, RGB(255, 0, 0));
-  BrAng = CriaBarra(Frame1, "BrAng", LugarBrAng, 0, 360);
+  BrAng = CriaBarra(Frame1, "BrAng", LugarBrAng, 0, 360, Label2);
   connect(BrAng, &QScrollBar::valueChanged, this, [this] { BrAng_Change(); });
-  ordemTab({botApagar, BrNivel, botGerar, BrAng});
+  ordemTab({Figura, botApagar, BrNivel, botGerar, BrAng});
   Form_Load();
 }
 
@@ -55,5 +56,13 @@ void FrmArvore::botGerar_Click() {
         });
   }
 }
+
+// The trunk, and three segments at every fork of the N levels.
+QString ArvoreDescrita(int nivel, int angulo) {
+  return DescreveFigura(FiguraDoNivel("Árvore Bifurcada", nivel) + QStringLiteral(", ângulo de %1°").arg(angulo),
+                        1 + 3 * (Potencia(2, nivel) - 1), "segmento", "segmentos");
+}
+
+QString FrmArvore::descricaoDaFigura() const { return ArvoreDescrita(Nivel, BrAng->value()); }
 
 }  // namespace velquora

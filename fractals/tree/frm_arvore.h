@@ -25,11 +25,15 @@ class FrmArvore : public SingleLevelWindow {
 
  protected:
   void botGerar_Click() override;
+  QString descricaoDaFigura() const override;
 
  private:
   void Form_Load();
   // Shows the angle in LbAng; nothing is drawn.
   void BrAng_Change();
 };
+
+// What a tree of the level and branching angle shows, for screen readers.
+QString ArvoreDescrita(int nivel, int angulo);
 
 }  // namespace velquora

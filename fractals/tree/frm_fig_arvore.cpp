@@ -1,6 +1,8 @@
 #include "frm_fig_arvore.h"
 
+#include "fractals/shell/acessibilidade.h"
 #include "fractals/tree/arvore.h"
+#include "fractals/tree/frm_arvore.h"
 
 namespace velquora {
 
@@ -21,7 +23,10 @@ constexpr double AnguloFixo = 90;
 
 }  // namespace
 
-FrmFigArvore::FrmFigArvore() : LevelSequenceWindow(Layout) { Form_Load(); }
+FrmFigArvore::FrmFigArvore() : LevelSequenceWindow(Layout) {
+  ordemTab({Fig4, Lb4, Fig3, Lb3, Fig2, Lb2, Fig1, Lb1});
+  Form_Load();
+}
 
 void FrmFigArvore::Form_Load() {
   for (PictureBox* fig : {Fig1, Fig2, Fig3, Fig4}) {
@@ -48,5 +53,7 @@ void FrmFigArvore::TracaSegmento(std::int16_t level, double x1, double y1, doubl
                                  std::int16_t green, std::int16_t blue) {
   painelDoNivel(level)->Line(x1, y1, x2, y2, RGB(red, green, blue));
 }
+
+QString FrmFigArvore::descricaoDoPainel(int i) const { return ArvoreDescrita(valorDoRotulo(i), AnguloFixo); }
 
 }  // namespace velquora

@@ -1,11 +1,15 @@
 #include <QApplication>
 #include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 #include "app/frm_modo_ns.h"
 #include "app/frm_velquora.h"
+#include "app/traducao.h"
 #include "app/window_slot.h"
 #include "fractals/koch_curve/frm_curva_koch.h"
 #include "fractals/koch_curve/frm_fig_curva_koch.h"
@@ -16,6 +20,7 @@
 #include "fractals/sierpinski/frm_sierpinski.h"
 #include "fractals/sierpinski_points/frm_fig_ponto_sierpinski.h"
 #include "fractals/sierpinski_points/frm_sierpinski_pontos.h"
+#include "support/sem_avisos.h"
 #include "support/window_checks.h"
 
 using namespace velquora;
@@ -66,7 +71,29 @@ class TstApp : public QObject {
   Q_OBJECT
 
  private slots:
+  void init() { teste::FalhaComAvisos(); }
   void cleanup() { fechaTudo(); }
+
+  // Qt's own menu of a scroll bar, opened by a right click, in Portuguese.
+  void scrollBarMenuInPortuguese() {
+    QVERIFY(CarregaTraducaoDoQt(*qApp));
+    FrmCurvaKoch w;
+    w.show();
+    QStringList textos;
+    QTimer::singleShot(0, &w, [&] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (menu == nullptr) return;
+      for (const QAction* acao : menu->actions()) {
+        if (!acao->isSeparator()) textos << acao->text();
+      }
+      menu->close();
+    });
+    const QPoint ponto(w.BrNivel->width() / 2, w.BrNivel->height() / 2);
+    QContextMenuEvent clique(QContextMenuEvent::Mouse, ponto, w.BrNivel->mapToGlobal(ponto));
+    QApplication::sendEvent(w.BrNivel, &clique);
+    QCOMPARE(textos, (QStringList{"Rolar aqui", "Borda esquerda", "Borda direita", "Página à esquerda",
+                                  "Página à direita", "Rolar à esquerda", "Rolar à direita"}));
+  }
 
   void mainMenuLayout() {
     FrmVelquora& menu = Mostra<FrmVelquora>();

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "support/recording_canvas.h"
+#include "support/sem_avisos.h"
 #include "surface/image_canvas.h"
 #include "surface/picture_box.h"
 
@@ -31,28 +32,48 @@ class TstSurface : public QObject {
   Q_OBJECT
 
  private slots:
+  void init() { teste::FalhaComAvisos(); }
   void userScaleMapsCornersToEdges() {
     ImageCanvas tela(QSize(677, 493));
     tela.Scale(-200, 115, 200, -155);
     QCOMPARE(tela.ScaleMode(), 0);
     QCOMPARE(tela.paraPixels(-200, 115), QPointF(0, 0));
-    QCOMPARE(tela.paraPixels(200, -155), QPointF(677, 493));
+    // The far edges land in the last column and row.
+    QCOMPARE(tela.paraPixels(200, -155), QPointF(676.5, 492.5));
     QCOMPARE(tela.paraPixels(0, 115).y(), 0.0);
-    QCOMPARE(tela.paraPixels(0, -155).y(), 493.0);
+    QCOMPARE(tela.paraPixels(0, -155).y(), 492.5);
     // y grows upward: the origin lies 115 / 270 of the way down.
     QCOMPARE(tela.paraPixels(0, 0), QPointF(338.5, 493 * 115.0 / 270));
   }
 
-  void linesOnTheTopAndBottomEdgesAreVisible() {
+  // Lines and points on the four edges of a user scale, at the edges' exact
+  // values, in both directions of each axis.
+  void theEdgesOfAUserScaleAreDrawn_data() {
+    QTest::addColumn<QRectF>("escala");  // (x1, y1) to (x2, y2) as left, top, right, bottom
+    QTest::newRow("y up") << QRectF(QPointF(-200, 115), QPointF(200, -155));
+    QTest::newRow("y down, x leftward") << QRectF(QPointF(230, -195), QPointF(-230, 155));
+  }
+
+  void theEdgesOfAUserScaleAreDrawn() {
+    QFETCH(QRectF, escala);
+    const float x1 = escala.left(), y1 = escala.top(), x2 = escala.right(), y2 = escala.bottom();
+    const float xm = (x1 + x2) / 2, ym = (y1 + y2) / 2;
     ImageCanvas tela(QSize(677, 493));
-    tela.Scale(-200, 115, 200, -155);
-    tela.Line(-100, 115, 100, 115);
-    tela.Line(-100, -154.9f, 100, -154.9f);
+    tela.Scale(x1, y1, x2, y2);
+    tela.Line(xm - 10, y1, xm + 10, y1);  // top edge
+    tela.Line(xm - 10, y2, xm + 10, y2);  // bottom edge
+    tela.Line(x1, ym - 10, x1, ym + 10);  // left edge
+    tela.Line(x2, ym - 10, x2, ym + 10);  // right edge
+    tela.PSet(x2, y2, RGB(255, 0, 0));    // the lower-right corner
     const QImage img = tela.image();
     QVERIFY(linhaTemPreto(img, 0));
     QVERIFY(linhaTemPreto(img, 492));
     QVERIFY(!linhaTemPreto(img, 1));
     QVERIFY(!linhaTemPreto(img, 491));
+    QCOMPARE(px(img, 0, 246), Preto);
+    QCOMPARE(px(img, 676, 246), Preto);
+    QCOMPARE(px(img, 675, 246), Branco);
+    QCOMPARE(px(img, 676, 492), qRgb(255, 0, 0));
   }
 
   void twipsAndPixelModes() {

@@ -5,6 +5,7 @@
 #include "fractals/cantor/frm_cantor.h"
 #include "fractals/cantor/frm_fig_cantor.h"
 #include "support/recording_canvas.h"
+#include "support/sem_avisos.h"
 #include "support/window_checks.h"
 
 using namespace velquora;
@@ -30,6 +31,7 @@ class TstCantor : public QObject {
   Q_OBJECT
 
  private slots:
+  void init() { teste::FalhaComAvisos(); }
   void stringsOfTheFirstLevels_data() {
     QTest::addColumn<int>("nivel");
     QTest::addColumn<QString>("cadeia");
@@ -206,14 +208,15 @@ class TstCantor : public QObject {
     QCOMPARE(seq.Lb4->text(), QStringLiteral("Nível 5"));
     for (PictureBox* p : {seq.Fig1, seq.Fig2, seq.Fig3, seq.Fig4}) QCOMPARE(p->ScaleMode(), 1);
 
-    // Tab order of the controls that take the focus: Gerar, the bar, Apagar.
+    // Tab order of the controls that take the focus: Gerar, the bar, the
+    // figure, Apagar.
     QWidget* w = um.botGerar;
     QList<QWidget*> ordem;
-    for (int i = 0; i < 3; ++i, w = w->nextInFocusChain()) {
+    for (int i = 0; i < 4; ++i, w = w->nextInFocusChain()) {
       while (w->focusPolicy() == Qt::NoFocus) w = w->nextInFocusChain();
       ordem << w;
     }
-    QCOMPARE(ordem, (QList<QWidget*>{um.botGerar, um.BrNivel, um.botApagar}));
+    QCOMPARE(ordem, (QList<QWidget*>{um.botGerar, um.BrNivel, um.Figura, um.botApagar}));
   }
 };
 

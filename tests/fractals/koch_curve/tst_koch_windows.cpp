@@ -7,6 +7,7 @@
 #include "fractals/koch_curve/frm_curva_koch.h"
 #include "fractals/koch_curve/frm_fig_curva_koch.h"
 #include "support/recording_canvas.h"
+#include "support/sem_avisos.h"
 #include "support/window_checks.h"
 
 using namespace velquora;
@@ -16,6 +17,7 @@ class TstKochWindows : public QObject {
   Q_OBJECT
 
  private slots:
+  void init() { teste::FalhaComAvisos(); }
   void opensEmptyAtLevelZero() {
     FrmCurvaKoch w;
     QCOMPARE(w.windowTitle(), QStringLiteral("Curva de Koch"));

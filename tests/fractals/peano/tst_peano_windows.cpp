@@ -12,6 +12,7 @@
 #include "fractals/peano/frm_peano.h"
 #include "fractals/peano/peano.h"
 #include "support/recording_canvas.h"
+#include "support/sem_avisos.h"
 #include "support/window_checks.h"
 
 using namespace velquora;
@@ -85,6 +86,7 @@ class TstPeanoWindows : public QObject {
   Q_OBJECT
 
  private slots:
+  void init() { teste::FalhaComAvisos(); }
   void cleanup() {
     for (QWidget* w : QApplication::topLevelWidgets()) w->close();
     teste::ProcessaEventos();
@@ -96,22 +98,22 @@ class TstPeanoWindows : public QObject {
     QCOMPARE(um.size(), QSize(718, 588));
     QCOMPARE(um.Figura->geometry(), QRect(4, 4, 709, 501));
     QCOMPARE(um.Figura->paraPixels(-300, 215), QPointF(0, 0));
-    QCOMPARE(um.Figura->paraPixels(300, -255), QPointF(709, 501));
+    QCOMPARE(um.Figura->paraPixels(300, -255), QPointF(708.5, 500.5));
     QCOMPARE(um.BrNivel->maximum(), 6);
     QCOMPARE(um.LabNivel->text(), QStringLiteral("0"));
     QWidget* w = um.BrNivel;
     QList<QWidget*> ordem;
-    for (int i = 0; i < 3; ++i, w = w->nextInFocusChain()) {
+    for (int i = 0; i < 4; ++i, w = w->nextInFocusChain()) {
       while (w->focusPolicy() == Qt::NoFocus) w = w->nextInFocusChain();
       ordem << w;
     }
-    QCOMPARE(ordem, (QList<QWidget*>{um.BrNivel, um.botGerar, um.botApagar}));
+    QCOMPARE(ordem, (QList<QWidget*>{um.BrNivel, um.botGerar, um.Figura, um.botApagar}));
     FrmFigPeano seq;
     QCOMPARE(seq.windowTitle(), QStringLiteral("Curva de Peano"));
     QCOMPARE(seq.size(), QSize(676, 516));
     for (PictureBox* p : {seq.Fig1, seq.Fig2, seq.Fig3, seq.Fig4}) {
       QCOMPARE(p->paraPixels(-230, 155), QPointF(0, 0));
-      QCOMPARE(p->paraPixels(230, -195), QPointF(325, 249));
+      QCOMPARE(p->paraPixels(230, -195), QPointF(324.5, 248.5));
       QCOMPARE(PixelsDiferentes(p->image()), 0);
     }
     QCOMPARE(seq.Lb4->text(), QStringLiteral("Nível 5"));

@@ -5,6 +5,7 @@
 #include "fractals/sierpinski/frm_sierpinski.h"
 #include "fractals/sierpinski/sierpinski.h"
 #include "support/recording_canvas.h"
+#include "support/sem_avisos.h"
 #include "support/window_checks.h"
 
 using namespace velquora;
@@ -60,6 +61,7 @@ class TstSierpinski : public QObject {
   Q_OBJECT
 
  private slots:
+  void init() { teste::FalhaComAvisos(); }
   // --- The generator.
 
   void cornerTableStartsAtZeroAndIsSinglePrecision() {

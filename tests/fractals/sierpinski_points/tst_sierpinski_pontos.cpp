@@ -7,6 +7,7 @@
 #include "fractals/sierpinski_points/frm_sierpinski_pontos.h"
 #include "fractals/sierpinski_points/jogo_do_caos.h"
 #include "support/recording_canvas.h"
+#include "support/sem_avisos.h"
 #include "support/window_checks.h"
 
 using namespace velquora;
@@ -81,6 +82,7 @@ class TstSierpinskiPontos : public QObject {
   Q_OBJECT
 
  private slots:
+  void init() { teste::FalhaComAvisos(); }
   // --- The source.
 
   void sourceIsInTheUnitIntervalAndAlwaysStartsAlike() {

@@ -6,6 +6,7 @@
 #include "fractals/tetracirculo/frm_circulo.h"
 #include "fractals/tetracirculo/frm_fig_circular.h"
 #include "support/recording_canvas.h"
+#include "support/sem_avisos.h"
 #include "support/window_checks.h"
 
 using namespace velquora;
@@ -21,6 +22,7 @@ class TstTetracirculoWindows : public QObject {
   Q_OBJECT
 
  private slots:
+  void init() { teste::FalhaComAvisos(); }
   void gerarDrawsTheChosenLevel() {
     FrmCirculo w;
     w.show();

@@ -6,6 +6,7 @@
 #include "fractals/tree/frm_arvore.h"
 #include "fractals/tree/frm_fig_arvore.h"
 #include "support/recording_canvas.h"
+#include "support/sem_avisos.h"
 #include "support/window_checks.h"
 
 using namespace velquora;
@@ -26,19 +27,20 @@ class TstArvoreWindows : public QObject {
   Q_OBJECT
 
  private slots:
+  void init() { teste::FalhaComAvisos(); }
   void layoutAndTabOrder() {
     FrmArvore w;
     QCOMPARE(w.windowTitle(), QStringLiteral("Árvore Bifurcada"));
     QCOMPARE(w.Label2->text(), QStringLiteral("Ângulo:"));
     QCOMPARE(w.BrAng->maximum(), 360);
     QCOMPARE(w.BrNivel->maximum(), 15);
-    QList<QWidget*> ordem{w.botApagar};
-    while (ordem.size() < 4) {
+    QList<QWidget*> ordem{w.Figura};
+    while (ordem.size() < 5) {
       QWidget* p = ordem.back()->nextInFocusChain();
       while (p->focusPolicy() == Qt::NoFocus) p = p->nextInFocusChain();
       ordem << p;
     }
-    QCOMPARE(ordem, (QList<QWidget*>{w.botApagar, w.BrNivel, w.botGerar, w.BrAng}));
+    QCOMPARE(ordem, (QList<QWidget*>{w.Figura, w.botApagar, w.BrNivel, w.botGerar, w.BrAng}));
   }
 
   void gerarDrawsTrunkAndForks_data() {
