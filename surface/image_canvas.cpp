@@ -1,6 +1,7 @@
 #include "image_canvas.h"
 
 #include <QPen>
+#include <QWidget>
 #include <cmath>
 
 namespace velquora {
@@ -8,6 +9,7 @@ namespace velquora {
 namespace {
 
 QColor cor(Cor c) { return QColor(Vermelho(c), Verde(c), Azul(c)); }
+QRgb rgb(Cor c) { return qRgb(Vermelho(c), Verde(c), Azul(c)); }
 
 constexpr std::size_t LoteLinhas = 4096;
 
@@ -20,7 +22,10 @@ ImageCanvas::ImageCanvas(QSize tamanho, Cor fundo)
 
 ImageCanvas::~ImageCanvas() { conclui(); }
 
-void ImageCanvas::setScaleMode(int modo) { modo_ = modo; }
+void ImageCanvas::setScaleMode(int modo) {
+  modo_ = modo;
+  tamanhoMapeado_ = QSize(-1, -1);
+}
 
 void ImageCanvas::Scale(double x1, double y1, double x2, double y2) {
   modo_ = UnidadeUsuario;
@@ -28,36 +33,31 @@ void ImageCanvas::Scale(double x1, double y1, double x2, double y2) {
   escalaTopo_ = y1;
   escalaLargura_ = x2 - x1;
   escalaAltura_ = y2 - y1;
+  tamanhoMapeado_ = QSize(-1, -1);
 }
 
-double ImageCanvas::fatorX() const {
+ImageCanvas::Mapa ImageCanvas::mapaDe(QSize tamanho) const {
   switch (modo_) {
-    case UnidadeUsuario: return tamanhoDaArea().width() / escalaLargura_;
-    case UnidadeTwips: return 1.0 / 15;
-    default: return 1.0;
+    case UnidadeUsuario:
+      return {escalaEsquerda_, escalaTopo_, tamanho.width() / escalaLargura_, tamanho.height() / escalaAltura_};
+    case UnidadeTwips: return {0, 0, 1.0 / 15, 1.0 / 15};
+    default: return {0, 0, 1.0, 1.0};
   }
 }
 
-double ImageCanvas::fatorY() const {
-  switch (modo_) {
-    case UnidadeUsuario: return tamanhoDaArea().height() / escalaAltura_;
-    case UnidadeTwips: return 1.0 / 15;
-    default: return 1.0;
-  }
-}
-
-QPointF ImageCanvas::paraPixels(double x, double y) const {
-  if (modo_ == UnidadeUsuario) {
-    return QPointF((x - escalaEsquerda_) * fatorX(), (y - escalaTopo_) * fatorY());
-  }
-  return QPointF(x * fatorX(), y * fatorY());
+void ImageCanvas::acompanhaTamanho() {
+  const QSize tamanho = area_ != nullptr ? area_->size() : tamanhoDaArea();
+  if (tamanho == tamanhoMapeado_) return;
+  if (tamanho != imagem_.size()) redimensionaImagem(tamanho);
+  mapa_ = mapaDe(tamanho);
+  tamanhoMapeado_ = tamanho;
 }
 
 void ImageCanvas::Cls() {
   conclui();
   acompanhaTamanho();
   imagem_.fill(cor(fundo_));
-  desenhou();
+  aumentaAlterado(imagem_.rect());
 }
 
 void ImageCanvas::setBackColor(Cor c) {
@@ -85,12 +85,23 @@ void ImageCanvas::setDrawWidth(int largura) {
 
 void ImageCanvas::Refresh() {
   if (espelho_ != nullptr) espelho_->Refresh();
-  conclui();
+  // The painter, if one is open, stays open: the widget reads the image as
+  // it is.
+  descarregaLinhas();
   mostraAgora();
 }
 
 QImage ImageCanvas::image() {
   conclui();
+  acompanhaTamanho();
+  // The copy handed out shares the image's memory until either changes: the
+  // rasteriser binds again, unsharing it, before it next writes.
+  rasteriserLigado_ = false;
+  return imagem_;
+}
+
+const QImage& ImageCanvas::imagemParaMostrar() {
+  descarregaLinhas();
   acompanhaTamanho();
   return imagem_;
 }
@@ -104,6 +115,22 @@ void ImageCanvas::redimensionaImagem(QSize tamanho) {
   p.drawImage(0, 0, imagem_);
   p.end();
   imagem_ = nova;
+  rasteriserLigado_ = false;
+}
+
+Rasteriser& ImageCanvas::rasteriser() {
+  if (!rasteriserLigado_) {
+    conclui();
+    rasteriser_ = Rasteriser(imagem_);
+    rasteriserLigado_ = true;
+  }
+  return rasteriser_;
+}
+
+void ImageCanvas::aumentaAlterado(const QRect& area) {
+  if (area.isEmpty()) return;
+  alterado_ = alterado_.isEmpty() ? area : alterado_.united(area);
+  desenhou(alterado_);
 }
 
 void ImageCanvas::abrePintor() {
@@ -148,13 +175,8 @@ void ImageCanvas::desenhaLinha(float x1, float y1, float x2, float y2, std::opti
     if (c) espelho_->Line(x1, y1, x2, y2, *c); else espelho_->Line(x1, y1, x2, y2);
   }
   acompanhaTamanho();
-  const Cor corLinha = c.value_or(frente_);
-  if (!linhas_.empty() && (corLinha != corLinhas_ || linhas_.size() >= LoteLinhas)) {
-    descarregaLinhas();
-  }
-  corLinhas_ = corLinha;
-  linhas_.emplace_back(paraPixels(x1, y1), paraPixels(x2, y2));
-  desenhou();
+  const QPointF a = mapeia(x1, y1), b = mapeia(x2, y2);
+  alterou(rasteriser().linha(a.x(), a.y(), b.x(), b.y(), larguraPena_, rgb(c.value_or(frente_))));
 }
 
 void ImageCanvas::desenhaCirculo(float x, float y, float raio, std::optional<Cor> c) {
@@ -162,55 +184,44 @@ void ImageCanvas::desenhaCirculo(float x, float y, float raio, std::optional<Cor
     if (c) espelho_->Circle(x, y, raio, *c); else espelho_->Circle(x, y, raio);
   }
   acompanhaTamanho();
-  descarregaLinhas();
-  abrePintor();
-  usaPena(c.value_or(frente_));
-  if (estiloPreenchimento_ == 0) {
-    pintor_.setBrush(cor(corPreenchimento_));
-  } else {
-    pintor_.setBrush(Qt::NoBrush);
-  }
-  const double r = std::abs(raio * fatorX());
-  pintor_.drawEllipse(paraPixels(x, y), r, r);
-  desenhou();
+  const QPointF centro = mapeia(x, y);
+  const QRgb preenchimento = rgb(corPreenchimento_);
+  alterou(rasteriser().circulo(centro.x(), centro.y(), std::abs(raio * mapa_.fatorX),
+                               estiloPreenchimento_ == 0 ? &preenchimento : nullptr, rgb(c.value_or(frente_)),
+                               larguraPena_));
 }
 
 void ImageCanvas::desenhaPonto(float x, float y, Cor c) {
   if (espelho_ != nullptr) espelho_->PSet(x, y, c);
-  conclui();
   acompanhaTamanho();
-  const QPointF p = paraPixels(x, y);
+  const QPointF p = mapeia(x, y);
+  if (!(std::abs(p.x()) < 1e8 && std::abs(p.y()) < 1e8)) return;  // far outside, or not a number
   const int lado = larguraPena_;
-  const int x0 = static_cast<int>(std::floor(p.x())) - (lado - 1) / 2;
-  const int y0 = static_cast<int>(std::floor(p.y())) - (lado - 1) / 2;
-  const QRgb rgb = cor(c).rgb();
-  for (int yy = y0; yy < y0 + lado; ++yy) {
-    if (yy < 0 || yy >= imagem_.height()) continue;
-    auto* linha = reinterpret_cast<QRgb*>(imagem_.scanLine(yy));
-    for (int xx = x0; xx < x0 + lado; ++xx) {
-      if (xx >= 0 && xx < imagem_.width()) linha[xx] = rgb;
-    }
-  }
-  desenhou();
+  auto piso = [](double v) {
+    const int i = static_cast<int>(v);
+    return i - (v < i);
+  };
+  const int x0 = piso(p.x()) - (lado - 1) / 2;
+  const int y0 = piso(p.y()) - (lado - 1) / 2;
+  alterou(rasteriser().quadrado(x0, y0, lado, rgb(c)));
 }
 
 void ImageCanvas::desenhaPoligono(const PontoPixel* pontos, int quantos) {
   if (espelho_ != nullptr) espelho_->Polygon(pontos, quantos);
   if (quantos < 2) return;
   acompanhaTamanho();
-  descarregaLinhas();
-  abrePintor();
-  usaPena(frente_);
-  if (estiloPreenchimento_ == 0) {
-    pintor_.setBrush(cor(corPreenchimento_));
-  } else {
-    pintor_.setBrush(Qt::NoBrush);
+  constexpr int NoMaximoNaPilha = 16;
+  QPointF naPilha[NoMaximoNaPilha];
+  std::vector<QPointF> noMonte;
+  QPointF* cantos = naPilha;
+  if (quantos > NoMaximoNaPilha) {
+    noMonte.resize(static_cast<std::size_t>(quantos));
+    cantos = noMonte.data();
   }
-  std::vector<QPoint> qpts;
-  qpts.reserve(static_cast<std::size_t>(quantos));
-  for (int i = 0; i < quantos; ++i) qpts.emplace_back(pontos[i].x, pontos[i].y);
-  pintor_.drawPolygon(qpts.data(), quantos);
-  desenhou();
+  for (int i = 0; i < quantos; ++i) cantos[i] = QPointF(pontos[i].x, pontos[i].y);
+  const QRgb preenchimento = rgb(corPreenchimento_);
+  alterou(rasteriser().poligono(cantos, quantos, estiloPreenchimento_ == 0 ? &preenchimento : nullptr, rgb(frente_),
+                                larguraPena_));
 }
 
 }  // namespace velquora

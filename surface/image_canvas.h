@@ -10,6 +10,9 @@
 #include <vector>
 
 #include "canvas.h"
+#include "rasteriser.h"
+
+class QWidget;
 
 namespace velquora {
 
@@ -49,7 +52,7 @@ class ImageCanvas : public Canvas {
 
   // Device position of a point in the current coordinate system: the pixel
   // that holds it is (floor(x), floor(y)).
-  QPointF paraPixels(double x, double y) const;
+  QPointF paraPixels(double x, double y) const { return mapeia(x, y, mapaDe(tamanhoDaArea())); }
 
   // The drawing as it stands.
   QImage image();
@@ -69,13 +72,27 @@ class ImageCanvas : public Canvas {
   // the image follows it before anything is drawn or read.
   virtual QSize tamanhoDaArea() const { return imagem_.size(); }
 
-  // Called after every drawing operation, and by Refresh; a widget uses them
-  // to schedule or force a repaint.
-  virtual void desenhou() {}
+  // Called after every drawing operation with the rectangle of the drawing
+  // area it may have changed, and by Refresh; a widget uses them to schedule
+  // or force a repaint of what changed.
+  virtual void desenhou(const QRect& area) { (void)area; }
   virtual void mostraAgora() {}
 
   // Ends any drawing in progress on the image, so that it can be read.
   void conclui();
+
+  // The image as it stands, any batched segments drawn, without ending the
+  // painter or copying it: for a widget to show while drawing goes on.
+  const QImage& imagemParaMostrar();
+
+  // A widget hands itself over so that its size is read directly, not
+  // through tamanhoDaArea, before every primitive.
+  void setArea(const QWidget* area) { area_ = area; }
+
+  // What has changed since the widget last showed the image (desenhou has
+  // been told all of it), and the widget saying it has shown everything.
+  const QRect& alterado() const { return alterado_; }
+  void mostrouTudo() { alterado_ = QRect(); }
 
   void desenhaLinha(float x1, float y1, float x2, float y2, std::optional<Cor> cor) override;
   void desenhaCirculo(float x, float y, float raio, std::optional<Cor> cor) override;
@@ -83,14 +100,35 @@ class ImageCanvas : public Canvas {
   void desenhaPoligono(const PontoPixel* pontos, int quantos) override;
 
  private:
-  void acompanhaTamanho() {
-    if (tamanhoDaArea() != imagem_.size()) redimensionaImagem(tamanhoDaArea());
+  // The mapping from the coordinate system to device pixels: device =
+  // (coordinate - origem) * fator, worked out once per size and scale.
+  struct Mapa {
+    double origemX = 0, origemY = 0, fatorX = 1, fatorY = 1;
+  };
+  Mapa mapaDe(QSize tamanho) const;
+  static QPointF mapeia(double x, double y, const Mapa& m) {
+    return QPointF((x - m.origemX) * m.fatorX, (y - m.origemY) * m.fatorY);
   }
+  QPointF mapeia(double x, double y) const { return mapeia(x, y, mapa_); }
+
+  // Brings the image to the area's size and the mapping up to date: once per
+  // primitive, a size compared and nothing more when neither changed.
+  void acompanhaTamanho();
   void abrePintor();
   void usaPena(Cor cor);
   void descarregaLinhas();
-  double fatorX() const;
-  double fatorY() const;
+  // The rasteriser bound to the image, which is unshared from then on.
+  Rasteriser& rasteriser();
+  // Adds a primitive's rectangle to what has changed; the widget hears of it
+  // only when it reaches outside what it was already told.
+  void alterou(const QRect& area) {
+    if (area.left() >= alterado_.left() && area.right() <= alterado_.right() && area.top() >= alterado_.top() &&
+        area.bottom() <= alterado_.bottom()) {
+      return;
+    }
+    aumentaAlterado(area);
+  }
+  void aumentaAlterado(const QRect& area);
 
   QImage imagem_;
   QPainter pintor_;
@@ -115,6 +153,13 @@ class ImageCanvas : public Canvas {
   Cor corLinhas_ = 0;
   Cor corPena_ = 0;
   int larguraPenaAtiva_ = -1;
+
+  const QWidget* area_ = nullptr;
+  QSize tamanhoMapeado_{-1, -1};  // the size the mapping was worked out for
+  Mapa mapa_;
+  Rasteriser rasteriser_;
+  bool rasteriserLigado_ = false;
+  QRect alterado_;
 };
 
 }  // namespace velquora

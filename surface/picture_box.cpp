@@ -9,6 +9,7 @@ namespace velquora {
 
 PictureBox::PictureBox(QWidget* pai) : QWidget(pai) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setArea(this);
 }
 
 double PictureBox::pixelsPorUnidade() const {
@@ -33,18 +34,17 @@ void PictureBox::Move(double esquerda, double topo, double largura, double altur
   setGeometry(emPixels(esquerda), emPixels(topo), emPixels(largura), emPixels(altura));
 }
 
-void PictureBox::desenhou() {
-  if (!repinturaPedida_) {
-    repinturaPedida_ = true;
-    update();
-  }
+// Told only when what changed since the last paint grows: most primitives
+// fall inside what is already waiting to be repainted.
+void PictureBox::desenhou(const QRect& area) { update(area); }
+
+void PictureBox::mostraAgora() {
+  if (!alterado().isEmpty()) repaint(alterado());
 }
 
-void PictureBox::mostraAgora() { repaint(); }
-
 void PictureBox::paintEvent(QPaintEvent* evento) {
-  repinturaPedida_ = false;
-  const QImage quadro = image();
+  mostrouTudo();
+  const QImage& quadro = imagemParaMostrar();
   QPainter p(this);
   const QRect area = evento->rect().intersected(quadro.rect());
   p.drawImage(area.topLeft(), quadro, area);

@@ -35,7 +35,7 @@ class PictureBox : public QWidget, public ImageCanvas {
  protected:
   void paintEvent(QPaintEvent* evento) override;
   QSize tamanhoDaArea() const override { return size(); }
-  void desenhou() override;
+  void desenhou(const QRect& area) override;
   void mostraAgora() override;
 
  private:
@@ -43,7 +43,6 @@ class PictureBox : public QWidget, public ImageCanvas {
   int emPixels(double valor) const;
 
   bool moldura_ = true;
-  bool repinturaPedida_ = false;
 };
 
 }  // namespace velquora
