@@ -1,5 +1,6 @@
 #include "emblem.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "fractals/koch_curve/koch.h"
@@ -29,14 +30,20 @@ void floco(ImageCanvas& tela, double lado, std::int16_t nivel, Cor cor) {
 
 }  // namespace
 
-QImage Emblema() {
-  ImageCanvas tela(QSize(166, 110), RGB(64, 64, 64));
+QImage Emblema(qreal razao) {
+  // The outlines are traced on the device pixels themselves, so that their
+  // corners are as fine as the screen.
+  const QSize tamanho(ImageCanvas::emDispositivo(166, razao), ImageCanvas::emDispositivo(110, razao));
+  ImageCanvas tela(tamanho, RGB(64, 64, 64));
   tela.Scale(-151, 100, 151, -100);
   tela.setFillStyle(0);
+  tela.setDrawWidth(std::max(1, ImageCanvas::emDispositivo(1, razao)));
   floco(tela, 160, 4, RGB(40, 110, 200));
   floco(tela, 105, 3, RGB(90, 170, 240));
   floco(tela, 55, 2, RGB(235, 245, 255));
-  return tela.image();
+  QImage emblema = tela.image();
+  emblema.setDevicePixelRatio(razao);
+  return emblema;
 }
 
 }  // namespace velquora

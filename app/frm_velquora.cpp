@@ -21,7 +21,7 @@ QLabel* criaCredito(QWidget* pai, const char* nome, const char* texto, Twips lug
 
 }  // namespace
 
-FrmVelquora::FrmVelquora() : Form(QStringLiteral("Velquora"), {13800, 9060}) {
+FrmVelquora::FrmVelquora() : Form(QStringLiteral("Velquora"), AreaCliente) {
   setObjectName(QStringLiteral("frmVelquora"));
   setAutoFillBackground(true);
   QPalette paleta = palette();
@@ -45,7 +45,7 @@ FrmVelquora::FrmVelquora() : Form(QStringLiteral("Velquora"), {13800, 9060}) {
   Image1->setObjectName(QStringLiteral("Image1"));
   Image1->setGeometry(Twips{5820, 3240, 2190, 1410}.pixels());
   Image1->setScaledContents(true);
-  Image1->setPixmap(QPixmap::fromImage(Emblema()));
+  Image1->setPixmap(QPixmap::fromImage(Emblema(devicePixelRatioF())));
 
   Label2 = criaCredito(this, "Label2", "Curso de Introdução à Geometria Fractal", {60, 7500, 13695, 795});
   Label3 = criaCredito(this, "Label3", "Trabalho de estudo: projeto Velquora", {60, 7920, 13695, 795});

@@ -15,6 +15,9 @@ class FrmVelquora : public Form {
  public:
   FrmVelquora();
 
+  // The largest window of the program.
+  static constexpr TamanhoTwips AreaCliente{13800, 9060};
+
   QLabel* Label1 = nullptr;
   QPushButton* botCurvaKoch = nullptr;
   QPushButton* botFlocoNeve = nullptr;

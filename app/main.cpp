@@ -1,12 +1,14 @@
 #include <QApplication>
 
 #include "app/frm_velquora.h"
+#include "app/screen_fit.h"
 #include "app/window_slot.h"
 
 int main(int argc, char* argv[]) {
-  // Layouts are in pixels at 96 dots per inch; a screen of twice that density
-  // doubles them, one close to it keeps them as they are.
-  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+  // Layouts are in physical units: the desktop's scale factor is taken as it
+  // is (150 % stays 150 %), lowered only where the menu would not fit.
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+  velquora::AjustaEscalaATela(argc, argv);
   QApplication app(argc, argv);
   QApplication::setStyle(QStringLiteral("Fusion"));
   velquora::Mostra<velquora::FrmVelquora>();

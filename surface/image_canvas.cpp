@@ -2,7 +2,10 @@
 
 #include <QPen>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
+
+#include "twips.h"
 
 namespace velquora {
 
@@ -11,20 +14,40 @@ namespace {
 QColor cor(Cor c) { return QColor(Vermelho(c), Verde(c), Azul(c)); }
 QRgb rgb(Cor c) { return qRgb(Vermelho(c), Verde(c), Azul(c)); }
 
+// floor for values well inside the int range, without a library call.
+inline int piso(double v) {
+  const int i = static_cast<int>(v);
+  return i - (v < i);
+}
+
 constexpr std::size_t LoteLinhas = 4096;
 
 }  // namespace
 
-ImageCanvas::ImageCanvas(QSize tamanho, Cor fundo)
-    : imagem_(tamanho, QImage::Format_RGB32), fundo_(fundo) {
+ImageCanvas::ImageCanvas(QSize tamanho, Cor fundo, qreal razao) : tamanho_(tamanho), fundo_(fundo) {
+  setRazaoDePixels(razao);
+  acompanhaTamanho();
   imagem_.fill(cor(fundo_));
+}
+
+int ImageCanvas::emDispositivo(double v, qreal razao) { return static_cast<int>(std::floor(v * razao + 0.5)); }
+
+QSize ImageCanvas::tamanhoNoDispositivo() const {
+  const qreal r = razaoDaArea();
+  const QSize t = tamanhoDaArea();
+  return QSize(emDispositivo(t.width(), r), emDispositivo(t.height(), r));
+}
+
+void ImageCanvas::setRazaoDePixels(qreal razao) {
+  razao_ = razao > 0 ? razao : 1;
+  mapaValido_ = false;
 }
 
 ImageCanvas::~ImageCanvas() { conclui(); }
 
 void ImageCanvas::setScaleMode(int modo) {
   modo_ = modo;
-  tamanhoMapeado_ = QSize(-1, -1);
+  mapaValido_ = false;
 }
 
 void ImageCanvas::Scale(double x1, double y1, double x2, double y2) {
@@ -33,24 +56,58 @@ void ImageCanvas::Scale(double x1, double y1, double x2, double y2) {
   escalaTopo_ = y1;
   escalaLargura_ = x2 - x1;
   escalaAltura_ = y2 - y1;
-  tamanhoMapeado_ = QSize(-1, -1);
+  mapaValido_ = false;
 }
 
-ImageCanvas::Mapa ImageCanvas::mapaDe(QSize tamanho) const {
+ImageCanvas::Mapa ImageCanvas::mapaDe(QSizeF grade, double celulasPorPixel) const {
   switch (modo_) {
     case UnidadeUsuario:
-      return {escalaEsquerda_, escalaTopo_, tamanho.width() / escalaLargura_, tamanho.height() / escalaAltura_};
-    case UnidadeTwips: return {0, 0, 1.0 / 15, 1.0 / 15};
-    default: return {0, 0, 1.0, 1.0};
+      // The user's corners fall on the grid's edges whatever its ratio.
+      return {escalaEsquerda_, escalaTopo_, grade.width() / escalaLargura_, grade.height() / escalaAltura_};
+    case UnidadeTwips: {
+      const double f = celulasPorPixel == 1 ? 1.0 / TwipsPorPixel : celulasPorPixel / TwipsPorPixel;
+      return {0, 0, f, f};
+    }
+    default: return {0, 0, celulasPorPixel, celulasPorPixel};
   }
 }
 
 void ImageCanvas::acompanhaTamanho() {
-  const QSize tamanho = area_ != nullptr ? area_->size() : tamanhoDaArea();
-  if (tamanho == tamanhoMapeado_) return;
-  if (tamanho != imagem_.size()) redimensionaImagem(tamanho);
-  mapa_ = mapaDe(tamanho);
-  tamanhoMapeado_ = tamanho;
+  if (mapaValido_ && (area_ == nullptr || (area_->size() == tamanhoMapeado_ && area_->pos() == lugarMapeado_))) {
+    return;
+  }
+  refazMapa();
+}
+
+void ImageCanvas::refazMapa() {
+  if (tamanhoNoDispositivo() != imagem_.size() || razaoDaArea() != razaoImagem_) redimensiona();
+  mapa_ = mapaDe(imagem_.size(), razaoImagem_);
+  mapaLogico_ = mapaDe(tamanhoDaArea(), 1);
+  razaoInteira_ = razaoImagem_ == std::floor(razaoImagem_);
+  if (area_ != nullptr) {
+    tamanhoMapeado_ = area_->size();
+    lugarMapeado_ = area_->pos();
+  }
+  mapaValido_ = true;
+}
+
+int ImageCanvas::larguraNoDispositivo(int largura) const {
+  return std::max(1, emDispositivo(largura, razaoImagem_));
+}
+
+double ImageCanvas::ajusteDaPena(int largura) const {
+  // At ratio 1 a one-pixel line at y covers the pixel row from y to y + 1,
+  // wider pens are centred on y. A device pen of w pixels covers w / 2 either
+  // side of where it is put, and a one-pixel device pen again the row below.
+  const double centro = largura == 1 ? 0.5 * razaoImagem_ : 0.0;
+  if (razaoImagem_ == 1) return larguraNoDispositivo(largura) == 1 ? centro - 0.5 : centro;
+  // At other ratios an edge of a pen often falls exactly on the centre of a
+  // pixel (a 2-pixel pen is 3 device pixels at 150 %), and whether that pixel
+  // is covered would then hang on the last bit of the coordinate: two
+  // segments of one vertical line could differ by a pixel. A sixteenth of a
+  // pixel further decides every such tie the same way.
+  constexpr double Desempate = 1.0 / 16;
+  return (larguraNoDispositivo(largura) == 1 ? centro - 0.5 : centro) + Desempate;
 }
 
 void ImageCanvas::Cls() {
@@ -80,13 +137,15 @@ void ImageCanvas::setDrawWidth(int largura) {
   if (largura != larguraPena_) {
     descarregaLinhas();
     larguraPena_ = largura < 1 ? 1 : largura;
+    ajustePena_ = ajusteDaPena(larguraPena_);
+    larguraDispositivo_ = larguraNoDispositivo(larguraPena_);
   }
 }
 
 void ImageCanvas::Refresh() {
   if (espelho_ != nullptr) espelho_->Refresh();
-  // The painter, if one is open, stays open: the widget reads the image as
-  // it is.
+  // The painter, if one is open, stays open until the widget reads the
+  // image.
   descarregaLinhas();
   mostraAgora();
 }
@@ -101,21 +160,9 @@ QImage ImageCanvas::image() {
 }
 
 const QImage& ImageCanvas::imagemParaMostrar() {
-  descarregaLinhas();
+  conclui();
   acompanhaTamanho();
   return imagem_;
-}
-
-void ImageCanvas::redimensionaImagem(QSize tamanho) {
-  if (tamanho == imagem_.size()) return;
-  conclui();
-  QImage nova(tamanho, QImage::Format_RGB32);
-  nova.fill(cor(fundo_));
-  QPainter p(&nova);
-  p.drawImage(0, 0, imagem_);
-  p.end();
-  imagem_ = nova;
-  rasteriserLigado_ = false;
 }
 
 Rasteriser& ImageCanvas::rasteriser() {
@@ -133,8 +180,35 @@ void ImageCanvas::aumentaAlterado(const QRect& area) {
   desenhou(alterado_);
 }
 
+void ImageCanvas::redimensiona() {
+  conclui();
+  const qreal razao = razaoDaArea();
+  QImage nova(tamanhoNoDispositivo(), QImage::Format_RGB32);
+  nova.fill(cor(fundo_));
+  if (!imagem_.isNull()) {
+    QPainter p(&nova);
+    imagem_.setDevicePixelRatio(1);
+    if (razao == razaoImagem_) {
+      p.drawImage(0, 0, imagem_);
+    } else {
+      p.drawImage(QRectF(0, 0, imagem_.width() * razao / razaoImagem_, imagem_.height() * razao / razaoImagem_),
+                  imagem_);
+    }
+  }
+  razaoImagem_ = razao;
+  nova.setDevicePixelRatio(razao);
+  imagem_ = nova;
+  rasteriserLigado_ = false;
+  ajustePena_ = ajusteDaPena(larguraPena_);
+  larguraDispositivo_ = larguraNoDispositivo(larguraPena_);
+}
+
 void ImageCanvas::abrePintor() {
   if (pintor_.isActive()) return;
+  // The painter works in device pixels; the image carries its ratio again
+  // once the painter ends. (Setting it may unshare the image.)
+  imagem_.setDevicePixelRatio(1);
+  rasteriserLigado_ = false;
   pintor_.begin(&imagem_);
   larguraPenaAtiva_ = -1;
 }
@@ -142,15 +216,18 @@ void ImageCanvas::abrePintor() {
 void ImageCanvas::usaPena(Cor c) {
   if (larguraPenaAtiva_ == larguraPena_ && corPena_ == c) return;
   QPen pena(cor(c));
-  if (larguraPena_ <= 1) {
+  const int largura = larguraNoDispositivo(larguraPena_);
+  if (largura <= 1) {
     pena.setWidth(0);  // cosmetic one-pixel pen, the fast path
     pena.setCapStyle(Qt::SquareCap);
   } else {
-    pena.setWidth(larguraPena_);
+    pena.setWidth(largura);
     // Square ends: at the widths the figures use a round end looks the same
     // and takes the rasteriser several times longer.
     pena.setCapStyle(Qt::SquareCap);
-    pena.setJoinStyle(Qt::MiterJoin);
+    // A one-pixel line made wide by the ratio turns its corners as the
+    // one-pixel pen does, without the spike a mitre makes at sharp ones.
+    pena.setJoinStyle(larguraPena_ == 1 ? Qt::BevelJoin : Qt::MiterJoin);
   }
   pintor_.setPen(pena);
   corPena_ = c;
@@ -168,6 +245,7 @@ void ImageCanvas::descarregaLinhas() {
 void ImageCanvas::conclui() {
   descarregaLinhas();
   if (pintor_.isActive()) pintor_.end();
+  imagem_.setDevicePixelRatio(razaoImagem_);
 }
 
 void ImageCanvas::desenhaLinha(float x1, float y1, float x2, float y2, std::optional<Cor> c) {
@@ -175,8 +253,19 @@ void ImageCanvas::desenhaLinha(float x1, float y1, float x2, float y2, std::opti
     if (c) espelho_->Line(x1, y1, x2, y2, *c); else espelho_->Line(x1, y1, x2, y2);
   }
   acompanhaTamanho();
-  const QPointF a = mapeia(x1, y1), b = mapeia(x2, y2);
-  alterou(rasteriser().linha(a.x(), a.y(), b.x(), b.y(), larguraPena_, rgb(c.value_or(frente_))));
+  const Cor corLinha = c.value_or(frente_);
+  if (rasterizaDireto()) {
+    const QPointF a = paraDispositivo(x1, y1), b = paraDispositivo(x2, y2);
+    alterou(rasteriser().linha(a.x(), a.y(), b.x(), b.y(), larguraDispositivo_, rgb(corLinha)));
+    return;
+  }
+  // Segments of one pen are collected and drawn together by the painter.
+  if (!linhas_.empty() && (corLinha != corLinhas_ || linhas_.size() >= LoteLinhas)) {
+    descarregaLinhas();
+  }
+  corLinhas_ = corLinha;
+  linhas_.emplace_back(paraDispositivo(x1, y1), paraDispositivo(x2, y2));
+  pintorAlterou();
 }
 
 void ImageCanvas::desenhaCirculo(float x, float y, float raio, std::optional<Cor> c) {
@@ -184,44 +273,75 @@ void ImageCanvas::desenhaCirculo(float x, float y, float raio, std::optional<Cor
     if (c) espelho_->Circle(x, y, raio, *c); else espelho_->Circle(x, y, raio);
   }
   acompanhaTamanho();
-  const QPointF centro = mapeia(x, y);
-  const QRgb preenchimento = rgb(corPreenchimento_);
-  alterou(rasteriser().circulo(centro.x(), centro.y(), std::abs(raio * mapa_.fatorX),
-                               estiloPreenchimento_ == 0 ? &preenchimento : nullptr, rgb(c.value_or(frente_)),
-                               larguraPena_));
+  const QPointF centro = paraDispositivo(x, y);
+  const double r = std::abs(raio * mapa_.fatorX);
+  if (rasterizaDireto()) {
+    const QRgb preenchimento = rgb(corPreenchimento_);
+    alterou(rasteriser().circulo(centro.x(), centro.y(), r, estiloPreenchimento_ == 0 ? &preenchimento : nullptr,
+                                 rgb(c.value_or(frente_)), larguraDispositivo_));
+    return;
+  }
+  descarregaLinhas();
+  abrePintor();
+  usaPena(c.value_or(frente_));
+  if (estiloPreenchimento_ == 0) {
+    pintor_.setBrush(cor(corPreenchimento_));
+  } else {
+    pintor_.setBrush(Qt::NoBrush);
+  }
+  pintor_.drawEllipse(centro, r, r);
+  pintorAlterou();
 }
 
 void ImageCanvas::desenhaPonto(float x, float y, Cor c) {
   if (espelho_ != nullptr) espelho_->PSet(x, y, c);
   acompanhaTamanho();
-  const QPointF p = mapeia(x, y);
+  // The logical square of DrawWidth pixels round the pixel that holds the
+  // point, as a square of whole device pixels of one size at every place.
+  const QPointF p = mapeia(x, y, mapaLogico_);
   if (!(std::abs(p.x()) < 1e8 && std::abs(p.y()) < 1e8)) return;  // far outside, or not a number
-  const int lado = larguraPena_;
-  auto piso = [](double v) {
-    const int i = static_cast<int>(v);
-    return i - (v < i);
+  const int ladoLogico = larguraPena_;
+  const int lado = larguraDispositivo_;
+  const auto inicio = [&](double v) {
+    const double centro = (piso(v) - (ladoLogico - 1) / 2 + ladoLogico / 2.0) * razaoImagem_;
+    return piso(centro - lado / 2.0 + 0.5);
   };
-  const int x0 = piso(p.x()) - (lado - 1) / 2;
-  const int y0 = piso(p.y()) - (lado - 1) / 2;
-  alterou(rasteriser().quadrado(x0, y0, lado, rgb(c)));
+  alterou(rasteriser().quadrado(inicio(p.x()), inicio(p.y()), lado, rgb(c)));
 }
 
 void ImageCanvas::desenhaPoligono(const PontoPixel* pontos, int quantos) {
   if (espelho_ != nullptr) espelho_->Polygon(pontos, quantos);
   if (quantos < 2) return;
   acompanhaTamanho();
-  constexpr int NoMaximoNaPilha = 16;
-  QPointF naPilha[NoMaximoNaPilha];
+  // The corners are logical pixels: scaled with the ratio, and moved as a
+  // line's ends are, so that fill and outline keep their place.
+  constexpr int NaPilha = 16;
+  QPointF naPilha[NaPilha];
   std::vector<QPointF> noMonte;
   QPointF* cantos = naPilha;
-  if (quantos > NoMaximoNaPilha) {
+  if (quantos > NaPilha) {
     noMonte.resize(static_cast<std::size_t>(quantos));
     cantos = noMonte.data();
   }
-  for (int i = 0; i < quantos; ++i) cantos[i] = QPointF(pontos[i].x, pontos[i].y);
-  const QRgb preenchimento = rgb(corPreenchimento_);
-  alterou(rasteriser().poligono(cantos, quantos, estiloPreenchimento_ == 0 ? &preenchimento : nullptr, rgb(frente_),
-                                larguraPena_));
+  for (int i = 0; i < quantos; ++i) {
+    cantos[i] = QPointF(pontos[i].x * razaoImagem_ + ajustePena_, pontos[i].y * razaoImagem_ + ajustePena_);
+  }
+  if (rasterizaDireto()) {
+    const QRgb preenchimento = rgb(corPreenchimento_);
+    alterou(rasteriser().poligono(cantos, quantos, estiloPreenchimento_ == 0 ? &preenchimento : nullptr, rgb(frente_),
+                                  larguraDispositivo_));
+    return;
+  }
+  descarregaLinhas();
+  abrePintor();
+  usaPena(frente_);
+  if (estiloPreenchimento_ == 0) {
+    pintor_.setBrush(cor(corPreenchimento_));
+  } else {
+    pintor_.setBrush(Qt::NoBrush);
+  }
+  pintor_.drawPolygon(cantos, quantos);
+  pintorAlterou();
 }
 
 }  // namespace velquora

@@ -2,6 +2,12 @@
 // The canvas of a drawing surface, realised on an image: the persistent
 // drawing of a picture box. It owns the coordinate system (ScaleMode and
 // Scale), the pen and fill state, and is the one place where pixels are made.
+//
+// Sizes, positions and pen widths are in logical pixels (1/96 inch at 100 %);
+// the image behind them has the device pixel ratio of its screen, so on a
+// screen of ratio 2 a 400 x 300 area is a 800 x 600 image and a 1-pixel line
+// two device pixels wide. Everything is drawn at device resolution: the same
+// figure in the same place, only sharper. At ratio 1 the two coincide.
 
 #include <QImage>
 #include <QLineF>
@@ -21,7 +27,9 @@ class ImageCanvas : public Canvas {
   // Units of the coordinate system.
   enum Unidade { UnidadeUsuario = 0, UnidadeTwips = 1, UnidadePixels = 3 };
 
-  explicit ImageCanvas(QSize tamanho = QSize(0, 0), Cor fundo = RGB(255, 255, 255));
+  // `tamanho` in logical pixels; the image is `tamanho` x `razao` device
+  // pixels, rounded.
+  explicit ImageCanvas(QSize tamanho = QSize(0, 0), Cor fundo = RGB(255, 255, 255), qreal razao = 1);
   ~ImageCanvas() override;
   ImageCanvas(const ImageCanvas&) = delete;
   ImageCanvas& operator=(const ImageCanvas&) = delete;
@@ -50,11 +58,16 @@ class ImageCanvas : public Canvas {
   Cor BackColor() const { return fundo_; }
   Cor ForeColor() const { return frente_; }
 
-  // Device position of a point in the current coordinate system: the pixel
+  // Logical position of a point in the current coordinate system: the pixel
   // that holds it is (floor(x), floor(y)).
-  QPointF paraPixels(double x, double y) const { return mapeia(x, y, mapaDe(tamanhoDaArea())); }
+  QPointF paraPixels(double x, double y) const { return mapeia(x, y, mapaDe(tamanhoDaArea(), 1)); }
 
-  // The drawing as it stands.
+  // The device pixel ratio the drawing is made at. A picture box takes its
+  // screen's and ignores the one set here.
+  void setRazaoDePixels(qreal razao);
+  qreal razaoDePixels() const { return razaoDaArea(); }
+
+  // The drawing as it stands, in device pixels, carrying its ratio.
   QImage image();
 
   // Every operation drawn here is handed on to this canvas as well, so that
@@ -62,20 +75,27 @@ class ImageCanvas : public Canvas {
   void setEspelho(Canvas* espelho) { espelho_ = espelho; }
   QSize tamanhoImagem() const { return tamanhoDaArea(); }
 
+  // Device pixels of a logical length at a ratio: a logical edge at `v` falls
+  // on the device edge nearest v x razao, a half going up, as the window
+  // system places widgets.
+  static int emDispositivo(double v, qreal razao);
+
  protected:
-  // Changes the size of the drawing area, keeping what is drawn in the part
-  // that remains and filling new area with the background colour.
-  void redimensionaImagem(QSize tamanho);
   void setBackColor(Cor cor);
 
-  // The size the drawing area should have; a widget answers its own size, and
-  // the image follows it before anything is drawn or read.
-  virtual QSize tamanhoDaArea() const { return imagem_.size(); }
+  // The size the drawing area should have, in logical pixels; a widget
+  // answers its own size. The image follows it before anything is drawn or
+  // read.
+  virtual QSize tamanhoDaArea() const { return tamanho_; }
+  // Its ratio and its size in device pixels: by default the logical size
+  // times the ratio, rounded.
+  virtual qreal razaoDaArea() const { return razao_; }
+  virtual QSize tamanhoNoDispositivo() const;
 
-  // Called after every drawing operation with the rectangle of the drawing
-  // area it may have changed, and by Refresh; a widget uses them to schedule
-  // or force a repaint of what changed.
-  virtual void desenhou(const QRect& area) { (void)area; }
+  // Called when what has changed since the widget last showed the image
+  // grows (with all of it, in device pixels of the image), and by Refresh; a
+  // widget uses them to schedule or force a repaint of what changed.
+  virtual void desenhou(const QRect& alterado) { (void)alterado; }
   virtual void mostraAgora() {}
 
   // Ends any drawing in progress on the image, so that it can be read.
@@ -85,14 +105,16 @@ class ImageCanvas : public Canvas {
   // painter or copying it: for a widget to show while drawing goes on.
   const QImage& imagemParaMostrar();
 
-  // A widget hands itself over so that its size is read directly, not
-  // through tamanhoDaArea, before every primitive.
-  void setArea(const QWidget* area) { area_ = area; }
-
-  // What has changed since the widget last showed the image (desenhou has
-  // been told all of it), and the widget saying it has shown everything.
+  // What has changed since the widget last showed the image, in device
+  // pixels, and the widget saying it has shown everything.
   const QRect& alterado() const { return alterado_; }
   void mostrouTudo() { alterado_ = QRect(); }
+
+  // A widget hands itself over so that its size and place are read directly
+  // before every primitive, not through the virtual size functions; it calls
+  // remede() when its ratio may have changed.
+  void setArea(const QWidget* area) { area_ = area; }
+  void remede() { mapaValido_ = false; }
 
   void desenhaLinha(float x1, float y1, float x2, float y2, std::optional<Cor> cor) override;
   void desenhaCirculo(float x, float y, float raio, std::optional<Cor> cor) override;
@@ -100,24 +122,40 @@ class ImageCanvas : public Canvas {
   void desenhaPoligono(const PontoPixel* pontos, int quantos) override;
 
  private:
-  // The mapping from the coordinate system to device pixels: device =
-  // (coordinate - origem) * fator, worked out once per size and scale.
-  struct Mapa {
-    double origemX = 0, origemY = 0, fatorX = 1, fatorY = 1;
-  };
-  Mapa mapaDe(QSize tamanho) const;
-  static QPointF mapeia(double x, double y, const Mapa& m) {
-    return QPointF((x - m.origemX) * m.fatorX, (y - m.origemY) * m.fatorY);
-  }
-  QPointF mapeia(double x, double y) const { return mapeia(x, y, mapa_); }
-
   // Brings the image to the area's size and the mapping up to date: once per
-  // primitive, a size compared and nothing more when neither changed.
+  // primitive, a size and a place compared and nothing more when neither
+  // changed.
   void acompanhaTamanho();
+  void refazMapa();
+  // Brings the image to the area's device size and ratio. What is drawn is
+  // kept: at the same ratio as it stands, in the part that remains; at a new
+  // ratio rescaled. New area takes the background colour.
+  void redimensiona();
   void abrePintor();
   void usaPena(Cor cor);
   void descarregaLinhas();
-  // The rasteriser bound to the image, which is unshared from then on.
+
+  // The one mapping from the coordinate system to a grid laid over the
+  // drawing area: `grade` cells across it, `celulasPorPixel` to a logical
+  // pixel. Logical pixels are the grid of tamanhoDaArea() at 1, device
+  // pixels the image's at its ratio. A point maps to (coordinate - origem) *
+  // fator on each axis.
+  struct Mapa {
+    double origemX = 0, origemY = 0, fatorX = 1, fatorY = 1;
+  };
+  Mapa mapaDe(QSizeF grade, double celulasPorPixel) const;
+  static QPointF mapeia(double x, double y, const Mapa& m) {
+    return QPointF((x - m.origemX) * m.fatorX, (y - m.origemY) * m.fatorY);
+  }
+  // Where the painter is to put a point so that the pen in use covers the
+  // same logical pixels as at ratio 1, by the mapping worked out for the
+  // image as it stands.
+  QPointF paraDispositivo(double x, double y) const {
+    return mapeia(x, y, mapa_) + QPointF(ajustePena_, ajustePena_);
+  }
+  // Whether the rasteriser of our own draws at this ratio (whole ratios);
+  // at others the painter does.
+  bool rasterizaDireto() const { return razaoInteira_; }
   Rasteriser& rasteriser();
   // Adds a primitive's rectangle to what has changed; the widget hears of it
   // only when it reaches outside what it was already told.
@@ -129,7 +167,15 @@ class ImageCanvas : public Canvas {
     aumentaAlterado(area);
   }
   void aumentaAlterado(const QRect& area);
+  // Everything the painter drew since it opened counts as changed.
+  void pintorAlterou() { aumentaAlterado(imagem_.rect()); }
+  // A pen of `largura` logical pixels, in whole device pixels.
+  int larguraNoDispositivo(int largura) const;
+  double ajusteDaPena(int largura) const;
 
+  QSize tamanho_;
+  qreal razao_ = 1;
+  qreal razaoImagem_ = 1;
   QImage imagem_;
   QPainter pintor_;
   Cor fundo_;
@@ -153,10 +199,16 @@ class ImageCanvas : public Canvas {
   Cor corLinhas_ = 0;
   Cor corPena_ = 0;
   int larguraPenaAtiva_ = -1;
+  double ajustePena_ = 0;
 
   const QWidget* area_ = nullptr;
-  QSize tamanhoMapeado_{-1, -1};  // the size the mapping was worked out for
-  Mapa mapa_;
+  bool mapaValido_ = false;
+  QSize tamanhoMapeado_;  // the widget's size and place the mapping was worked out for
+  QPoint lugarMapeado_;
+  Mapa mapa_;             // to device pixels of the image
+  Mapa mapaLogico_;       // to logical pixels
+  int larguraDispositivo_ = 1;  // the pen in whole device pixels
+  bool razaoInteira_ = true;
   Rasteriser rasteriser_;
   bool rasteriserLigado_ = false;
   QRect alterado_;

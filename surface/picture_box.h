@@ -32,17 +32,40 @@ class PictureBox : public QWidget, public ImageCanvas {
   bool temMoldura() const { return moldura_; }
   void setMoldura(bool moldura) { moldura_ = moldura; }
 
+  // The device pixels the box covers in its window's backing store: its
+  // logical edges, each brought to the nearest device edge as the window
+  // system does, so that boxes and frames meet without gap or overlap at any
+  // ratio.
+  QRect areaNaJanela() const;
+
  protected:
+  bool event(QEvent* evento) override;
   void paintEvent(QPaintEvent* evento) override;
   QSize tamanhoDaArea() const override { return size(); }
-  void desenhou(const QRect& area) override;
+  qreal razaoDaArea() const override;
+  QSize tamanhoNoDispositivo() const override;
+  void desenhou(const QRect& alterado) override;
   void mostraAgora() override;
 
  private:
   double pixelsPorUnidade() const;
   int emPixels(double valor) const;
+  // Measures the ratio and the device area again; what is drawn follows at
+  // the next drawing or repaint.
+  void mede() const;
+
+  // The logical rectangle of the box that device pixels of the image cover.
+  QRect emLogico(const QRect& dispositivo) const;
 
   bool moldura_ = true;
+
+  // The window's ratio and the box's device size, measured for this logical
+  // size and place: asking the window for them at every line would cost more
+  // than the line.
+  mutable QSize tamanhoMedido_{-1, -1};
+  mutable QPoint lugarMedido_;
+  mutable qreal razaoMedida_ = 1;
+  mutable QSize dispositivoMedido_;
 };
 
 }  // namespace velquora

@@ -200,19 +200,26 @@ QRect Rasteriser::circulo(double cx, double cy, double r, const QRgb* preenchime
   if (largura <= 1) {
     // As a one-pixel pen goes round: one pixel per column where the circle
     // runs flatter than 45 degrees, one per row where it runs steeper.
-    const double oitavo = r / std::sqrt(2.0);
+    // The two halves overlap by half a pixel so that none is missing where
+    // they meet.
+    const double oitavo = r / std::sqrt(2.0) + 0.5;
     const int i0 = std::max(primeiroCentro(cx - oitavo), 0), i1 = std::min(ultimoCentro(cx + oitavo), largura_ - 1);
+    // Where the pen crosses a column (row) is taken at its centre where the
+    // circle, run top to bottom or left to right, goes down or right, and at
+    // its upper or left edge where it goes up or left: the painter's rounding
+    // of its one-pixel lines.
+    auto meia = [&](double d) { return std::sqrt(std::max(0.0, r * r - d * d)); };
     for (int i = i0; i <= i1; ++i) {
-      const double d = i + 0.5 - cx;
-      const double t = std::sqrt(std::max(0.0, r * r - d * d));
-      ponto(i, pisoLimitado(cy - t), contorno);
-      ponto(i, pisoLimitado(cy + t), contorno);
+      const double centro = i + 0.5 - cx, borda = i - cx;
+      ponto(i, pisoLimitado(cy - meia(centro > 0 ? centro : borda)), contorno);
+      ponto(i, pisoLimitado(cy + meia(centro < 0 ? centro : borda)), contorno);
     }
-    linhas(oitavo, [&](int j, double d) {
-      const double t = std::sqrt(std::max(0.0, r * r - d * d));
-      ponto(pisoLimitado(cx - t), j, contorno);
-      ponto(pisoLimitado(cx + t), j, contorno);
-    });
+    const int j0 = std::max(primeiroCentro(cy - oitavo), 0), j1 = std::min(ultimoCentro(cy + oitavo), altura_ - 1);
+    for (int j = j0; j <= j1; ++j) {
+      const double centro = j + 0.5 - cy, borda = j - cy;
+      ponto(pisoLimitado(cx - meia(centro > 0 ? centro : borda)), j, contorno);
+      ponto(pisoLimitado(cx + meia(centro < 0 ? centro : borda)), j, contorno);
+    }
   } else {
     // The ring of pixels whose centres lie within h of the circle.
     const double fora = r + h, dentro = r - h;

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <algorithm>
 
 #include "surface/picture_box.h"
 
@@ -66,11 +67,24 @@ bool Form::Cede() {
 }
 
 void Form::paintEvent(QPaintEvent*) {
-  // A thin line around each drawing box of the window, just outside it.
+  // A thin line around each drawing box of the window, just outside it: one
+  // logical pixel wide in whole device pixels, laid along the device edges
+  // the box itself covers, so no side is lost under the box.
   QPainter p(this);
-  p.setPen(QColor(128, 128, 128));
+  const QTransform t = p.deviceTransform();
+  const qreal r = t.m11();
+  const double largura = std::max(1, ImageCanvas::emDispositivo(1, r));
+  const auto faixa = [&](double x1, double y1, double x2, double y2) {
+    p.fillRect(QRectF((x1 - t.dx()) / r, (y1 - t.dy()) / r, (x2 - x1) / r, (y2 - y1) / r), QColor(128, 128, 128));
+  };
   for (const PictureBox* caixa : findChildren<PictureBox*>(Qt::FindDirectChildrenOnly)) {
-    if (caixa->temMoldura() && caixa->isVisible()) p.drawRect(caixa->geometry().adjusted(-1, -1, 0, 0));
+    if (!caixa->temMoldura() || !caixa->isVisible()) continue;
+    const QRect a = caixa->areaNaJanela();
+    const double esquerda = a.left(), topo = a.top(), direita = a.right() + 1.0, baixo = a.bottom() + 1.0;
+    faixa(esquerda - largura, topo - largura, direita + largura, topo);
+    faixa(esquerda - largura, baixo, direita + largura, baixo + largura);
+    faixa(esquerda - largura, topo, esquerda, baixo);
+    faixa(direita, topo, direita + largura, baixo);
   }
 }
 
