@@ -27,6 +27,7 @@
 #include <vector>
 
 #include "app/frm_velquora.h"
+#include "app/screen_fit.h"
 #include "app/window_slot.h"
 #include "fractals/cantor/frm_cantor.h"
 #include "fractals/cantor/frm_fig_cantor.h"
@@ -425,7 +426,8 @@ std::string Filho(const char* programa, const char* modo, double* inicio) {
 // The start of the program as main.cpp makes it, until the menu's first frame
 // has been painted; prints the monotonic clock at that moment.
 int Arranque(int argc, char** argv) {
-  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+  AjustaEscalaATela(argc, argv);
   QApplication app(argc, argv);
   QApplication::setStyle(QStringLiteral("Fusion"));
   FrmVelquora& menu = velquora::Mostra<FrmVelquora>();

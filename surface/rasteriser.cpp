@@ -74,22 +74,26 @@ QRect Rasteriser::recorta(double x0, double y0, double x1, double y1) const {
 }
 
 QRect Rasteriser::linha(double x1, double y1, double x2, double y2, int largura, QRgb cor) {
-  if (bits_ == nullptr || !std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) {
-    return {};
-  }
+  if (bits_ == nullptr) return {};
   // Nothing outside a margin of the image can touch it; most segments lie
-  // wholly inside.
+  // wholly inside (a coordinate that is not a number fails the test too).
   const double m = largura + 2.0;
   const bool dentro = std::min(x1, x2) >= -m && std::min(y1, y2) >= -m && std::max(x1, x2) <= largura_ + m &&
                       std::max(y1, y2) <= altura_ + m;
-  if (!dentro && !cortaSegmento(x1, y1, x2, y2, -m, -m, largura_ + m, altura_ + m)) return {};
+  if (!dentro) {
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return {};
+    if (!cortaSegmento(x1, y1, x2, y2, -m, -m, largura_ + m, altura_ + m)) return {};
+  }
   if (largura <= 1) {
     linhaFina(x1, y1, x2, y2, cor);
   } else {
     linhaLarga(x1, y1, x2, y2, largura, cor);
   }
+  // The ends now lie within the margin: whole numbers hold them.
   const double h = largura / 2.0 + 1;
-  return recorta(std::min(x1, x2) - h, std::min(y1, y2) - h, std::max(x1, x2) + h, std::max(y1, y2) + h);
+  const int a = std::max(piso(std::min(x1, x2) - h), 0), b = std::max(piso(std::min(y1, y2) - h), 0);
+  const int c = std::min(piso(std::max(x1, x2) + h), largura_ - 1), d = std::min(piso(std::max(y1, y2) + h), altura_ - 1);
+  return a <= c && b <= d ? QRect(QPoint(a, b), QPoint(c, d)) : QRect();
 }
 
 void Rasteriser::linhaFina(double x1, double y1, double x2, double y2, QRgb cor) {
@@ -141,39 +145,38 @@ void Rasteriser::linhaLarga(double x1, double y1, double x2, double y2, double l
   // <= h across it. On each row the two conditions bound x to an interval.
   const double dx = x2 - x1, dy = y2 - y1;
   const double comprimento = std::sqrt(dx * dx + dy * dy);
-  const double ux = comprimento > 0 ? dx / comprimento : 1, uy = comprimento > 0 ? dy / comprimento : 0;
   const double h = largura / 2, a = comprimento / 2 + h;
   const double mx = (x1 + x2) / 2, my = (y1 + y2) / 2;
-  const double alcanceY = std::abs(uy) * a + std::abs(ux) * h;
+  // Level or upright (the tree's branches at a right angle, most of the
+  // Peano curve): the rectangle is aligned with the pixels.
+  constexpr double quase = 1e-12;
+  const bool deitada = std::abs(dy) <= quase * comprimento, empe = std::abs(dx) <= quase * comprimento;
+  if (deitada || empe || comprimento == 0) {
+    const bool aoLongoDeX = !empe || comprimento == 0;
+    const double meiaX = aoLongoDeX ? a : h, meiaY = aoLongoDeX ? h : a;
+    const int i0 = std::max(primeiroCentro(mx - meiaX), 0), i1 = std::min(ultimoCentro(mx + meiaX), largura_ - 1);
+    const int j0 = std::max(primeiroCentro(my - meiaY), 0), j1 = std::min(ultimoCentro(my + meiaY), altura_ - 1);
+    if (i0 > i1) return;
+    for (int j = j0; j <= j1; ++j) std::fill(linhaDaImagem(j) + i0, linhaDaImagem(j) + i1 + 1, cor);
+    return;
+  }
+  // With u = (dx, dy) / comprimento: along, x ux + yc uy in [-a, a]; across,
+  // -x uy + yc ux in [-h, h]. On each row both bound x to an interval whose
+  // middle moves by a fixed step from one row to the next. Three divisions,
+  // none waiting for another.
+  const double invDx = 1 / dx, invDy = 1 / dy;
+  const double alcanceY = (std::abs(dy) * a + std::abs(dx) * h) / comprimento;
   const int j0 = std::max(primeiroCentro(my - alcanceY), 0);
   const int j1 = std::min(ultimoCentro(my + alcanceY), altura_ - 1);
-  constexpr double quase = 1e-12;
-  const double inf = std::numeric_limits<double>::infinity();
-  const bool temUx = std::abs(ux) > quase, temUy = std::abs(uy) > quase;
-  const double invUx = temUx ? 1 / ux : 0, invUy = temUy ? 1 / uy : 0;
-  for (int j = j0; j <= j1; ++j) {
-    const double yc = j + 0.5 - my;
-    double lo = -inf, hi = inf;
-    // Along: x ux + yc uy in [-a, a].
-    if (temUx) {
-      double p = (-a - yc * uy) * invUx, q = (a - yc * uy) * invUx;
-      if (p > q) std::swap(p, q);
-      lo = std::max(lo, p);
-      hi = std::min(hi, q);
-    } else if (std::abs(yc * uy) > a) {
-      continue;
-    }
-    // Across: -x uy + yc ux in [-h, h].
-    if (temUy) {
-      double p = (yc * ux - h) * invUy, q = (yc * ux + h) * invUy;
-      if (p > q) std::swap(p, q);
-      lo = std::max(lo, p);
-      hi = std::min(hi, q);
-    } else if (std::abs(yc * ux) > h) {
-      continue;
-    }
+  const double aX = std::abs(a * comprimento * invDx), hY = std::abs(h * comprimento * invDy);
+  const double passoAlong = -dy * invDx, passoAcross = dx * invDy;
+  double yc = j0 + 0.5 - my;
+  double meioAlong = yc * passoAlong, meioAcross = yc * passoAcross;
+  for (int j = j0; j <= j1; ++j, meioAlong += passoAlong, meioAcross += passoAcross) {
+    const double lo = std::max(meioAlong - aX, meioAcross - hY);
+    const double hi = std::min(meioAlong + aX, meioAcross + hY);
     if (lo > hi) continue;
-    trecho(j, primeiroCentro(mx + std::max(lo, -mx - 1.0)), ultimoCentro(mx + std::min(hi, largura_ + 1.0 - mx)), cor);
+    trecho(j, -piso(0.5 - (mx + lo)), piso(mx + hi - 0.5), cor);
   }
 }
 
