@@ -8,10 +8,21 @@
 
 namespace velquora {
 
-double FatorQueCabe(QSizeF janela, QSizeF disponivel, double fatorDaTela, double minimo) {
-  if (janela.isEmpty()) return fatorDaTela;
-  const double cabe = std::min(disponivel.width() / janela.width(), disponivel.height() / janela.height());
-  return std::max(minimo, std::min(fatorDaTela, cabe));
+EscalaDoPrograma EscalaQueCabe(QSizeF janela, QSizeF moldura, QSizeF disponivel, double fatorDaTela) {
+  EscalaDoPrograma e;
+  e.fator = fatorDaTela;
+  if (janela.isEmpty()) return e;
+  const QSizeF inteira = janela + moldura;
+  const double cabe = std::min(disponivel.width() / inteira.width(), disponivel.height() / inteira.height());
+  if (cabe >= fatorDaTela) return e;
+  e.fator = std::max(1.0, cabe);
+  if (cabe < e.fator) {
+    // The frame keeps its size; only the client area shrinks.
+    const double folgaX = disponivel.width() / e.fator - moldura.width();
+    const double folgaY = disponivel.height() / e.fator - moldura.height();
+    e.leiaute = std::clamp(std::min(folgaX / janela.width(), folgaY / janela.height()), 0.25, 1.0);
+  }
+  return e;
 }
 
 void AjustaEscalaATela(int& argc, char** argv) {
@@ -26,11 +37,11 @@ void AjustaEscalaATela(int& argc, char** argv) {
     fator = tela->devicePixelRatio();
     disponivel = QSizeF(tela->availableGeometry().size()) * fator;
   }
-  const QSizeF menu = FrmVelquora::AreaCliente.pixels() + MolduraDaJanela;
-  const double escolhido = FatorQueCabe(menu, disponivel, fator);
-  if (escolhido == fator) return;
+  const EscalaDoPrograma e = EscalaQueCabe(FrmVelquora::AreaCliente.pixels(), MolduraDaJanela, disponivel, fator);
+  setEscalaDoLeiaute(e.leiaute);
+  if (e.fator == fator) return;
   const double doUsuario = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0;
-  qputenv("QT_SCALE_FACTOR", QByteArray::number((doUsuario > 0 ? doUsuario : 1.0) * escolhido / fator, 'g', 6));
+  qputenv("QT_SCALE_FACTOR", QByteArray::number((doUsuario > 0 ? doUsuario : 1.0) * e.fator / fator, 'g', 6));
 }
 
 }  // namespace velquora

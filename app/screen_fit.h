@@ -14,16 +14,25 @@ namespace velquora {
 // pixels: the caption bar and the borders.
 inline constexpr QSize MolduraDaJanela{16, 40};
 
-// The scale factor at which a window of `janela` logical pixels, frame
-// included, fits an available area of `disponivel` device pixels: the
-// desktop's `fatorDaTela` when it fits at it, else the largest that fits,
-// but never below `minimo` (Qt widgets draw nothing sound below 1).
-double FatorQueCabe(QSizeF janela, QSizeF disponivel, double fatorDaTela, double minimo = 1.0);
+struct EscalaDoPrograma {
+  // Qt's scale factor: device pixels to a logical pixel.
+  double fator = 1;
+  // The program's own scale of its layouts (see EscalaDoLeiaute).
+  double leiaute = 1;
+};
+
+// The scale at which a window whose client area is `janela` logical pixels,
+// with a frame of `moldura` around it, fits an available area of
+// `disponivel` device pixels. The desktop's `fatorDaTela` when the window
+// fits at it; else the largest factor at which it fits, but not below 1,
+// for Qt's widgets draw nothing sound below it; and where even 1 is too
+// much, the layouts shrink instead, just enough.
+EscalaDoPrograma EscalaQueCabe(QSizeF janela, QSizeF moldura, QSizeF disponivel, double fatorDaTela);
 
 // Run before the application object is made: asks the primary screen for its
 // available area and factor and, when the main menu would not fit, sets
-// QT_SCALE_FACTOR so that it does. Any QT_SCALE_FACTOR given by the user is
-// kept as a multiplier.
+// QT_SCALE_FACTOR and the layout scale so that it does. Any QT_SCALE_FACTOR
+// given by the user is kept as a multiplier.
 void AjustaEscalaATela(int& argc, char** argv);
 
 }  // namespace velquora

@@ -15,8 +15,14 @@ PictureBox::PictureBox(QWidget* pai) : QWidget(pai) {
 
 double PictureBox::pixelsPorUnidade() const {
   const auto* caixa = dynamic_cast<const PictureBox*>(parentWidget());
-  if (caixa != nullptr && caixa->ScaleMode() == UnidadePixels) return 1.0;
-  return 1.0 / TwipsPorPixel;
+  if (caixa != nullptr && caixa->ScaleMode() == UnidadePixels) return EscalaDoLeiaute();
+  return EscalaDoLeiaute() / TwipsPorPixel;
+}
+
+QSize PictureBox::tamanhoDaArea() const {
+  const double k = EscalaDoLeiaute();
+  if (k == 1) return size();
+  return QSize(static_cast<int>(ArredondaPar(width() / k)), static_cast<int>(ArredondaPar(height() / k)));
 }
 
 int PictureBox::emPixels(double valor) const {
@@ -36,7 +42,8 @@ void PictureBox::Move(double esquerda, double topo, double largura, double altur
 }
 
 QRect PictureBox::emLogico(const QRect& dispositivo) const {
-  const qreal r = razaoMedida_;
+  // Device pixels of the image to a logical pixel of the widget.
+  const qreal r = razaoMedida_ / EscalaDoLeiaute();
   if (r == 1) return dispositivo;
   // The image may sit up to a device pixel off the box's logical corner.
   const int x0 = static_cast<int>(std::floor(dispositivo.left() / r)) - 1;
@@ -64,7 +71,7 @@ QRect PictureBox::areaNaJanela() const {
 }
 
 void PictureBox::mede() const {
-  razaoMedida_ = devicePixelRatioF();
+  razaoMedida_ = devicePixelRatioF() * EscalaDoLeiaute();
   dispositivoMedido_ = areaNaJanela().size();
   tamanhoMedido_ = size();
   lugarMedido_ = pos();
@@ -96,8 +103,9 @@ void PictureBox::paintEvent(QPaintEvent* evento) {
   const QImage& quadro = imagemParaMostrar();
   mostrouTudo();
   QPainter p(this);
-  const qreal r = quadro.devicePixelRatio();
-  if (r == 1) {
+  const QTransform t = p.deviceTransform();
+  const qreal r = t.m11();
+  if (r == 1 && quadro.devicePixelRatio() == 1) {
     const QRect area = evento->rect().intersected(quadro.rect());
     p.drawImage(area.topLeft(), quadro, area);
     return;
@@ -105,7 +113,6 @@ void PictureBox::paintEvent(QPaintEvent* evento) {
   // Copied pixel for pixel: the image's first device pixel goes where the
   // box's first whole device pixel is, which may lie half a pixel off its
   // logical corner.
-  const QTransform t = p.deviceTransform();
   const double esquerda = std::floor(t.dx() + 0.5);
   const double topo = std::floor(t.dy() + 0.5);
   // A grab of the box alone may place it a pixel differently from its
@@ -115,8 +122,8 @@ void PictureBox::paintEvent(QPaintEvent* evento) {
     p.fillRect(rect(), QColor(Vermelho(BackColor()), Verde(BackColor()), Azul(BackColor())));
   }
   const QPointF canto((esquerda - t.dx()) / r, (topo - t.dy()) / r);
-  if (r != std::floor(r)) {
-    p.drawImage(canto, quadro);
+  if (r != std::floor(r) || quadro.devicePixelRatio() != r) {
+    p.drawImage(QRectF(canto, QSizeF(quadro.size()) / r), quadro);
     return;
   }
   // At a whole ratio, only the part asked for: logical pixels are whole

@@ -17,7 +17,9 @@ class PictureBox : public QWidget, public ImageCanvas {
 
   // Outer size and position in the unit of the container: pixels inside a
   // picture box whose ScaleMode is 3, twips anywhere else. Sizes are brought
-  // to whole pixels, a half going to the even neighbour.
+  // to whole pixels, a half going to the even neighbour. Pixels are the
+  // program's: with a layout scale below 1 the widget is that much smaller,
+  // and the drawing follows through its ratio.
   double Width() const;
   double Height() const;
   void setWidth(double largura);
@@ -41,7 +43,7 @@ class PictureBox : public QWidget, public ImageCanvas {
  protected:
   bool event(QEvent* evento) override;
   void paintEvent(QPaintEvent* evento) override;
-  QSize tamanhoDaArea() const override { return size(); }
+  QSize tamanhoDaArea() const override;
   qreal razaoDaArea() const override;
   QSize tamanhoNoDispositivo() const override;
   void desenhou(const QRect& alterado) override;

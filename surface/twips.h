@@ -11,7 +11,17 @@ namespace velquora {
 
 inline constexpr int TwipsPorPixel = 15;
 
-inline int Pixels(double twips) { return static_cast<int>(ArredondaPar(twips / TwipsPorPixel)); }
+// The program's own scale of its layouts, 1 unless the screen is too small
+// for the main menu even at 100 %: then every window, control, font and
+// drawing box is that much smaller (the figures in them follow through the
+// device pixel ratio of their surfaces). Set once, before any window.
+namespace detalhe {
+inline double escalaDoLeiaute = 1;
+}
+inline double EscalaDoLeiaute() { return detalhe::escalaDoLeiaute; }
+inline void setEscalaDoLeiaute(double escala) { detalhe::escalaDoLeiaute = escala > 0 && escala <= 1 ? escala : 1; }
+
+inline int Pixels(double twips) { return static_cast<int>(ArredondaPar(twips / TwipsPorPixel * EscalaDoLeiaute())); }
 
 // A control's place in its container as a layout gives it: left, top, width
 // and height in twips.
@@ -35,6 +45,8 @@ struct TamanhoTwips {
 
 // Font sizes are given in points; at 96 dots per inch a point is 4/3 pixel
 // (14.25 pt -> 19 px, 18 pt -> 24 px).
-inline int PixelsDaFonte(double pontos) { return static_cast<int>(ArredondaPar(pontos * 96 / 72)); }
+inline int PixelsDaFonte(double pontos) {
+  return static_cast<int>(ArredondaPar(pontos * 96 / 72 * EscalaDoLeiaute()));
+}
 
 }  // namespace velquora

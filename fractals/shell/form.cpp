@@ -73,7 +73,7 @@ void Form::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const QTransform t = p.deviceTransform();
   const qreal r = t.m11();
-  const double largura = std::max(1, ImageCanvas::emDispositivo(1, r));
+  const double largura = std::max(1, ImageCanvas::emDispositivo(EscalaDoLeiaute(), r));
   const auto faixa = [&](double x1, double y1, double x2, double y2) {
     p.fillRect(QRectF((x1 - t.dx()) / r, (y1 - t.dy()) / r, (x2 - x1) / r, (y2 - y1) / r), QColor(128, 128, 128));
   };
