@@ -139,6 +139,7 @@ void ImageCanvas::setDrawWidth(int largura) {
     larguraPena_ = largura < 1 ? 1 : largura;
     ajustePena_ = ajusteDaPena(larguraPena_);
     larguraDispositivo_ = larguraNoDispositivo(larguraPena_);
+    contido_ = {1, 1, 0, 0};  // worked out again for the new pen when it grows
   }
 }
 
@@ -177,6 +178,10 @@ Rasteriser& ImageCanvas::rasteriser() {
 void ImageCanvas::aumentaAlterado(const QRect& area) {
   if (area.isEmpty()) return;
   alterado_ = alterado_.isEmpty() ? area : alterado_.united(area);
+  // A segment whose pixels lie in [floor(min - m), floor(max + m)], m being
+  // half the pen and one more, stays inside.
+  const double m = larguraDispositivo_ / 2.0 + 1;
+  contido_ = {alterado_.left() + m, alterado_.top() + m, alterado_.right() + 1 - m, alterado_.bottom() + 1 - m};
   desenhou(alterado_);
 }
 
@@ -256,7 +261,12 @@ void ImageCanvas::desenhaLinha(float x1, float y1, float x2, float y2, std::opti
   const Cor corLinha = c.value_or(frente_);
   if (rasterizaDireto()) {
     const QPointF a = paraDispositivo(x1, y1), b = paraDispositivo(x2, y2);
-    alterou(rasteriser().linha(a.x(), a.y(), b.x(), b.y(), larguraDispositivo_, rgb(corLinha)));
+    if (std::min(a.x(), b.x()) >= contido_.x0 && std::max(a.x(), b.x()) < contido_.x1 &&
+        std::min(a.y(), b.y()) >= contido_.y0 && std::max(a.y(), b.y()) < contido_.y1) {
+      rasteriser().traca(a.x(), a.y(), b.x(), b.y(), larguraDispositivo_, rgb(corLinha));
+    } else {
+      alterou(rasteriser().linha(a.x(), a.y(), b.x(), b.y(), larguraDispositivo_, rgb(corLinha)));
+    }
     return;
   }
   // Segments of one pen are collected and drawn together by the painter.

@@ -108,7 +108,10 @@ class ImageCanvas : public Canvas {
   // What has changed since the widget last showed the image, in device
   // pixels, and the widget saying it has shown everything.
   const QRect& alterado() const { return alterado_; }
-  void mostrouTudo() { alterado_ = QRect(); }
+  void mostrouTudo() {
+    alterado_ = QRect();
+    contido_ = {1, 1, 0, 0};
+  }
 
   // A widget hands itself over so that its size and place are read directly
   // before every primitive, not through the virtual size functions; it calls
@@ -212,6 +215,11 @@ class ImageCanvas : public Canvas {
   Rasteriser rasteriser_;
   bool rasteriserLigado_ = false;
   QRect alterado_;
+  // alterado_ as the bounds a segment's ends must keep within, the pen's
+  // reach included, for it to fall inside: x0, y0, x1, y1 (empty: none).
+  struct Limites {
+    double x0, y0, x1, y1;
+  } contido_{1, 1, 0, 0};
 };
 
 }  // namespace velquora

@@ -73,27 +73,31 @@ QRect Rasteriser::recorta(double x0, double y0, double x1, double y1) const {
   return a <= c && b <= d ? QRect(QPoint(a, b), QPoint(c, d)) : QRect();
 }
 
-QRect Rasteriser::linha(double x1, double y1, double x2, double y2, int largura, QRgb cor) {
-  if (bits_ == nullptr) return {};
+void Rasteriser::traca(double x1, double y1, double x2, double y2, int largura, QRgb cor) {
+  if (bits_ == nullptr) return;
   // Nothing outside a margin of the image can touch it; most segments lie
   // wholly inside (a coordinate that is not a number fails the test too).
   const double m = largura + 2.0;
   const bool dentro = std::min(x1, x2) >= -m && std::min(y1, y2) >= -m && std::max(x1, x2) <= largura_ + m &&
                       std::max(y1, y2) <= altura_ + m;
   if (!dentro) {
-    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return {};
-    if (!cortaSegmento(x1, y1, x2, y2, -m, -m, largura_ + m, altura_ + m)) return {};
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
+    if (!cortaSegmento(x1, y1, x2, y2, -m, -m, largura_ + m, altura_ + m)) return;
   }
   if (largura <= 1) {
     linhaFina(x1, y1, x2, y2, cor);
   } else {
     linhaLarga(x1, y1, x2, y2, largura, cor);
   }
-  // The ends now lie within the margin: whole numbers hold them.
+}
+
+QRect Rasteriser::linha(double x1, double y1, double x2, double y2, int largura, QRgb cor) {
+  traca(x1, y1, x2, y2, largura, cor);
+  if (bits_ == nullptr || !std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) {
+    return {};
+  }
   const double h = largura / 2.0 + 1;
-  const int a = std::max(piso(std::min(x1, x2) - h), 0), b = std::max(piso(std::min(y1, y2) - h), 0);
-  const int c = std::min(piso(std::max(x1, x2) + h), largura_ - 1), d = std::min(piso(std::max(y1, y2) + h), altura_ - 1);
-  return a <= c && b <= d ? QRect(QPoint(a, b), QPoint(c, d)) : QRect();
+  return recorta(std::min(x1, x2) - h, std::min(y1, y2) - h, std::max(x1, x2) + h, std::max(y1, y2) + h);
 }
 
 void Rasteriser::linhaFina(double x1, double y1, double x2, double y2, QRgb cor) {
@@ -252,7 +256,8 @@ QRect Rasteriser::poligono(const QPointF* cantos, int quantos, const QRgb* preen
     y1 = std::max(y1, cantos[k].y());
   }
   if (!std::isfinite(x0 + x1 + y0 + y1)) return {};
-  if (preenchimento != nullptr && quantos >= 3) {
+  const int j0 = std::max(primeiroCentro(y0), 0), j1 = std::min(ultimoCentro(y1), altura_ - 1);
+  if (preenchimento != nullptr && quantos >= 3 && j0 <= j1) {
     // Scanlines through the pixel centres; a pixel is inside when its centre
     // is, by the odd-even rule, the edges taken half-open in y.
     struct Aresta {
@@ -274,10 +279,10 @@ QRect Rasteriser::poligono(const QPointF* cantos, int quantos, const QRgb* preen
     for (int k = 0; k < quantos; ++k) {
       const QPointF& p = cantos[k];
       const QPointF& q = cantos[(k + 1) % quantos];
-      if (p.y() == q.y()) continue;
+      // Edges that cross no row centre take no part.
+      if (primeiroCentro(std::min(p.y(), q.y())) > ultimoCentro(std::max(p.y(), q.y()))) continue;
       arestas[n++] = {std::min(p.y(), q.y()), std::max(p.y(), q.y()), p.x(), p.y(), (q.x() - p.x()) / (q.y() - p.y())};
     }
-    const int j0 = std::max(primeiroCentro(y0), 0), j1 = std::min(ultimoCentro(y1), altura_ - 1);
     for (int j = j0; j <= j1; ++j) {
       const double yc = j + 0.5;
       int cruzamentos = 0;
@@ -296,10 +301,20 @@ QRect Rasteriser::poligono(const QPointF* cantos, int quantos, const QRgb* preen
       }
     }
   }
+  // The outline; when the polygon lies within the image's margin no edge
+  // needs cutting.
+  const double m = largura + 2.0;
+  const bool dentro = x0 >= -m && y0 >= -m && x1 <= largura_ + m && y1 <= altura_ + m;
   for (int k = 0; k < quantos; ++k) {
     const QPointF& p = cantos[k];
     const QPointF& q = cantos[(k + 1) % quantos];
-    linha(p.x(), p.y(), q.x(), q.y(), largura, contorno);
+    if (!dentro) {
+      linha(p.x(), p.y(), q.x(), q.y(), largura, contorno);
+    } else if (largura <= 1) {
+      linhaFina(p.x(), p.y(), q.x(), q.y(), contorno);
+    } else {
+      linhaLarga(p.x(), p.y(), q.x(), q.y(), largura, contorno);
+    }
   }
   const double h = largura / 2.0 + 1;
   return recorta(x0 - h, y0 - h, x1 + h, y1 + h);

@@ -30,6 +30,8 @@ class Rasteriser {
   // that step's pixel centre; a wider one covers the rectangle of the segment
   // lengthened by half the width at either end.
   QRect linha(double x1, double y1, double x2, double y2, int largura, QRgb cor);
+  // The same, for a caller that knows already what it may change.
+  void traca(double x1, double y1, double x2, double y2, int largura, QRgb cor);
 
   // A circle of centre (cx, cy) and radius r: filled with *preenchimento when
   // it is given, then outlined in `contorno` with a line of `largura` pixels.
