@@ -174,13 +174,18 @@ void Rasteriser::linhaLarga(double x1, double y1, double x2, double y2, double l
   const int j1 = std::min(ultimoCentro(my + alcanceY), altura_ - 1);
   const double aX = std::abs(a * comprimento * invDx), hY = std::abs(h * comprimento * invDy);
   const double passoAlong = -dy * invDx, passoAcross = dx * invDy;
-  double yc = j0 + 0.5 - my;
-  double meioAlong = yc * passoAlong, meioAcross = yc * passoAcross;
+  // In pixel terms: the pixels of row j run from ceil(mx + lo - 0.5) to
+  // floor(mx + hi - 0.5); the middles are kept shifted by mx - 0.5.
+  const double yc = j0 + 0.5 - my;
+  double meioAlong = yc * passoAlong + mx - 0.5, meioAcross = yc * passoAcross + mx - 0.5;
+  const int ultimaColuna = largura_ - 1;
   for (int j = j0; j <= j1; ++j, meioAlong += passoAlong, meioAcross += passoAcross) {
     const double lo = std::max(meioAlong - aX, meioAcross - hY);
     const double hi = std::min(meioAlong + aX, meioAcross + hY);
     if (lo > hi) continue;
-    trecho(j, -piso(0.5 - (mx + lo)), piso(mx + hi - 0.5), cor);
+    const int i0 = std::max(-piso(-lo), 0), i1 = std::min(piso(hi), ultimaColuna);
+    QRgb* linha = linhaDaImagem(j);
+    for (int i = i0; i <= i1; ++i) linha[i] = cor;
   }
 }
 
