@@ -177,7 +177,20 @@ Rasteriser& ImageCanvas::rasteriser() {
 
 void ImageCanvas::aumentaAlterado(const QRect& area) {
   if (area.isEmpty()) return;
-  alterado_ = alterado_.isEmpty() ? area : alterado_.united(area);
+  if (alterado_.isEmpty()) {
+    alterado_ = area;
+  } else {
+    // A figure drawn stroke by stroke pushes the rectangle outward a little
+    // at a time: a side that moves goes a few pixels further than needed, so
+    // that the widget hears of it a few dozen times rather than thousands.
+    constexpr int Folga = 16;
+    QRect maior = alterado_.united(area);
+    if (maior.left() < alterado_.left()) maior.setLeft(maior.left() - Folga);
+    if (maior.top() < alterado_.top()) maior.setTop(maior.top() - Folga);
+    if (maior.right() > alterado_.right()) maior.setRight(maior.right() + Folga);
+    if (maior.bottom() > alterado_.bottom()) maior.setBottom(maior.bottom() + Folga);
+    alterado_ = maior.intersected(imagem_.rect());
+  }
   // A segment whose pixels lie in [floor(min - m), floor(max + m)], m being
   // half the pen and one more, stays inside.
   const double m = larguraDispositivo_ / 2.0 + 1;

@@ -154,7 +154,8 @@ void Rasteriser::linhaLarga(double x1, double y1, double x2, double y2, double l
   // Level or upright (the tree's branches at a right angle, most of the
   // Peano curve): the rectangle is aligned with the pixels.
   constexpr double quase = 1e-12;
-  const bool deitada = std::abs(dy) <= quase * comprimento, empe = std::abs(dx) <= quase * comprimento;
+  const double soma = std::abs(dx) + std::abs(dy);  // at most sqrt(2) times comprimento
+  const bool deitada = std::abs(dy) <= quase * soma, empe = std::abs(dx) <= quase * soma;
   if (deitada || empe || comprimento == 0) {
     const bool aoLongoDeX = !empe || comprimento == 0;
     const double meiaX = aoLongoDeX ? a : h, meiaY = aoLongoDeX ? h : a;
@@ -166,10 +167,13 @@ void Rasteriser::linhaLarga(double x1, double y1, double x2, double y2, double l
   }
   // With u = (dx, dy) / comprimento: along, x ux + yc uy in [-a, a]; across,
   // -x uy + yc ux in [-h, h]. On each row both bound x to an interval whose
-  // middle moves by a fixed step from one row to the next. Three divisions,
-  // none waiting for another.
+  // middle moves by a fixed step from one row to the next. Two divisions,
+  // neither waiting for the square root.
   const double invDx = 1 / dx, invDy = 1 / dy;
-  const double alcanceY = (std::abs(dy) * a + std::abs(dx) * h) / comprimento;
+  // The rows it reaches: |uy| a + |ux| h = |dy| / 2 + h (|dx| + |dy|) /
+  // comprimento from the middle, at most |dy| / 2 + h sqrt(2); rows of the
+  // margin find their interval empty.
+  const double alcanceY = std::abs(dy) / 2 + h * 1.4142135623730951;
   const int j0 = std::max(primeiroCentro(my - alcanceY), 0);
   const int j1 = std::min(ultimoCentro(my + alcanceY), altura_ - 1);
   const double aX = std::abs(a * comprimento * invDx), hY = std::abs(h * comprimento * invDy);
@@ -203,34 +207,45 @@ QRect Rasteriser::circulo(double cx, double cy, double r, const QRgb* preenchime
       faz(j, d);
     }
   };
+  const bool fino = largura <= 1;
+  // The steep part of a one-pixel outline, rows within this of the centre.
+  const double oitavo = r / std::sqrt(2.0) + 0.5;
+  // Half the chord at a distance d from the centre.
+  auto meia = [&](double d) { return std::sqrt(std::max(0.0, r * r - d * d)); };
   if (preenchimento != nullptr) {
-    linhas(r, [&](int j, double d) {
-      const double meia = std::sqrt(std::max(0.0, r * r - d * d));
-      trecho(j, primeiroCentro(cx - meia), ultimoCentro(cx + meia), *preenchimento);
+    // With a one-pixel outline, the rows of its steep part are drawn with the
+    // fill, sharing a square root.
+    linhas(fino ? std::max(r, oitavo) : r, [&](int j, double d) {
+      const double noCentro = meia(d);
+      if (std::abs(d) <= r) trecho(j, primeiroCentro(cx - noCentro), ultimoCentro(cx + noCentro), *preenchimento);
+      if (fino && std::abs(d) <= oitavo) {
+        const double naBorda = meia(j - cy);
+        ponto(pisoLimitado(cx - (d > 0 ? noCentro : naBorda)), j, contorno);
+        ponto(pisoLimitado(cx + (d < 0 ? noCentro : naBorda)), j, contorno);
+      }
     });
   }
-  if (largura <= 1) {
+  if (fino) {
     // As a one-pixel pen goes round: one pixel per column where the circle
     // runs flatter than 45 degrees, one per row where it runs steeper.
     // The two halves overlap by half a pixel so that none is missing where
     // they meet.
-    const double oitavo = r / std::sqrt(2.0) + 0.5;
     const int i0 = std::max(primeiroCentro(cx - oitavo), 0), i1 = std::min(ultimoCentro(cx + oitavo), largura_ - 1);
     // Where the pen crosses a column (row) is taken at its centre where the
     // circle, run top to bottom or left to right, goes down or right, and at
     // its upper or left edge where it goes up or left: the painter's rounding
     // of its one-pixel lines.
-    auto meia = [&](double d) { return std::sqrt(std::max(0.0, r * r - d * d)); };
     for (int i = i0; i <= i1; ++i) {
       const double centro = i + 0.5 - cx, borda = i - cx;
       ponto(i, pisoLimitado(cy - meia(centro > 0 ? centro : borda)), contorno);
       ponto(i, pisoLimitado(cy + meia(centro < 0 ? centro : borda)), contorno);
     }
-    const int j0 = std::max(primeiroCentro(cy - oitavo), 0), j1 = std::min(ultimoCentro(cy + oitavo), altura_ - 1);
-    for (int j = j0; j <= j1; ++j) {
-      const double centro = j + 0.5 - cy, borda = j - cy;
-      ponto(pisoLimitado(cx - meia(centro > 0 ? centro : borda)), j, contorno);
-      ponto(pisoLimitado(cx + meia(centro < 0 ? centro : borda)), j, contorno);
+    if (preenchimento == nullptr) {
+      linhas(oitavo, [&](int j, double d) {
+        const double borda = j - cy;
+        ponto(pisoLimitado(cx - meia(d > 0 ? d : borda)), j, contorno);
+        ponto(pisoLimitado(cx + meia(d < 0 ? d : borda)), j, contorno);
+      });
     }
   } else {
     // The ring of pixels whose centres lie within h of the circle.
