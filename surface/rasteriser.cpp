@@ -208,46 +208,72 @@ QRect Rasteriser::circulo(double cx, double cy, double r, const QRgb* preenchime
     }
   };
   const bool fino = largura <= 1;
-  // The steep part of a one-pixel outline, rows within this of the centre.
-  const double oitavo = r / std::sqrt(2.0) + 0.5;
   // Half the chord at a distance d from the centre.
   auto meia = [&](double d) { return std::sqrt(std::max(0.0, r * r - d * d)); };
-  if (preenchimento != nullptr) {
-    // With a one-pixel outline, the rows of its steep part are drawn with the
-    // fill, sharing a square root.
-    linhas(fino ? std::max(r, oitavo) : r, [&](int j, double d) {
-      const double noCentro = meia(d);
-      if (std::abs(d) <= r) trecho(j, primeiroCentro(cx - noCentro), ultimoCentro(cx + noCentro), *preenchimento);
-      if (fino && std::abs(d) <= oitavo) {
-        const double naBorda = meia(j - cy);
-        ponto(pisoLimitado(cx - (d > 0 ? noCentro : naBorda)), j, contorno);
-        ponto(pisoLimitado(cx + (d < 0 ? noCentro : naBorda)), j, contorno);
-      }
-    });
-  }
   if (fino) {
     // As a one-pixel pen goes round: one pixel per column where the circle
-    // runs flatter than 45 degrees, one per row where it runs steeper.
-    // The two halves overlap by half a pixel so that none is missing where
-    // they meet.
+    // runs flatter than 45 degrees (columns within `oitavo` of the centre),
+    // one per row where it runs steeper (rows within it); the two overlap by
+    // half a pixel so that none is missing where they meet. Where the pen
+    // crosses a column (row) is taken at its centre where the circle, run
+    // top to bottom or left to right, goes down or right, and at its upper
+    // or left edge where it goes up or left: the painter's rounding of its
+    // one-pixel lines.
+    //
+    // Row by row, with the half chords at the row's centre (the fill's and
+    // the steep sides') and at its upper and lower edges: the pixels of the
+    // flat arcs in the row are the columns whose half chord falls between
+    // those of the row's edges.
+    const double oitavo = r / std::sqrt(2.0) + 0.5;
     const int i0 = std::max(primeiroCentro(cx - oitavo), 0), i1 = std::min(ultimoCentro(cx + oitavo), largura_ - 1);
-    // Where the pen crosses a column (row) is taken at its centre where the
-    // circle, run top to bottom or left to right, goes down or right, and at
-    // its upper or left edge where it goes up or left: the painter's rounding
-    // of its one-pixel lines.
-    for (int i = i0; i <= i1; ++i) {
-      const double centro = i + 0.5 - cx, borda = i - cx;
-      ponto(i, pisoLimitado(cy - meia(centro > 0 ? centro : borda)), contorno);
-      ponto(i, pisoLimitado(cy + meia(centro < 0 ? centro : borda)), contorno);
+    const int j0 = std::max(pisoLimitado(cy - r) - 1, 0), j1 = std::min(pisoLimitado(cy + r) + 1, altura_ - 1);
+    // Columns i0..i1 split at the centre: right of it the arcs are taken at
+    // column centres on top and at column edges below, left of it the other
+    // way round.
+    const int meio = std::clamp(ultimoCentro(cx), i0 - 1, i1);  // last column whose centre is not right of cx
+    auto arco = [&](int j, int a, int b) {
+      a = std::max(a, i0);
+      b = std::min(b, i1);
+      if (a <= b) trecho(j, a, b, contorno);
+    };
+    const double infinito = std::numeric_limits<double>::infinity();
+    double bordaDeCima = meia(j0 - cy);
+    for (int j = j0; j <= j1; ++j) {
+      const double d = j + 0.5 - cy;
+      const double noCentro = meia(d), bordaDeBaixo = meia(j + 1 - cy);
+      if (preenchimento != nullptr && std::abs(d) <= r) {
+        trecho(j, primeiroCentro(cx - noCentro), ultimoCentro(cx + noCentro), *preenchimento);
+      }
+      if (std::abs(d) <= oitavo) {
+        ponto(pisoLimitado(cx - (d > 0 ? noCentro : bordaDeCima)), j, contorno);
+        ponto(pisoLimitado(cx + (d < 0 ? noCentro : bordaDeCima)), j, contorno);
+      }
+      // Upper arc, where the row's upper edge lies above the centre: half
+      // chords in [bordaDeCima, limite), limite open when the lower edge is
+      // past the centre too.
+      if (j < cy) {
+        const double limite = j + 1 < cy ? bordaDeBaixo : infinito;
+        arco(j, std::max(primeiroCentro(cx + bordaDeCima), meio + 1),
+             limite == infinito ? i1 : primeiroCentro(cx + limite) - 1);
+        arco(j, limite == infinito ? i0 : pisoLimitado(cx - limite) + 1, std::min(pisoLimitado(cx - bordaDeCima), meio));
+      }
+      // Lower arc, where the row's lower edge lies below the centre: half
+      // chords in (bordaDeBaixo, limite], limite open when the upper edge is
+      // above the centre too.
+      if (j + 1 > cy) {
+        const double limite = j > cy ? bordaDeCima : infinito;
+        arco(j, limite == infinito ? i0 : primeiroCentro(cx - limite), std::min(primeiroCentro(cx - bordaDeBaixo) - 1, meio));
+        arco(j, std::max(pisoLimitado(cx + bordaDeBaixo) + 1, meio + 1), limite == infinito ? i1 : pisoLimitado(cx + limite));
+      }
+      bordaDeCima = bordaDeBaixo;
     }
-    if (preenchimento == nullptr) {
-      linhas(oitavo, [&](int j, double d) {
-        const double borda = j - cy;
-        ponto(pisoLimitado(cx - meia(d > 0 ? d : borda)), j, contorno);
-        ponto(pisoLimitado(cx + meia(d < 0 ? d : borda)), j, contorno);
-      });
-    }
-  } else {
+  } else if (preenchimento != nullptr) {
+    linhas(r, [&](int j, double d) {
+      const double noCentro = meia(d);
+      trecho(j, primeiroCentro(cx - noCentro), ultimoCentro(cx + noCentro), *preenchimento);
+    });
+  }
+  if (!fino) {
     // The ring of pixels whose centres lie within h of the circle.
     const double fora = r + h, dentro = r - h;
     linhas(fora, [&](int j, double d) {

@@ -108,7 +108,7 @@ class TstHidpi : public QObject {
     QCOMPARE(img.devicePixelRatio(), 1.0);
     QCOMPARE(QCryptographicHash::hash(QByteArrayView(img.constBits(), img.sizeInBytes()), QCryptographicHash::Sha1)
                  .toHex(),
-             QByteArray("ef4f91ac6e761d58068db9a2c6940b8b9d0bb09c"));
+             QByteArray("cac0e991049a0fde7ebe1371972f449f90f297fb"));
   }
 
   void everyPrimitiveKeepsItsPlace() {
