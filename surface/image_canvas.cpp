@@ -181,9 +181,10 @@ void ImageCanvas::aumentaAlterado(const QRect& area) {
     alterado_ = area;
   } else {
     // A figure drawn stroke by stroke pushes the rectangle outward a little
-    // at a time: a side that moves goes a few pixels further than needed, so
-    // that the widget hears of it a few dozen times rather than thousands.
-    constexpr int Folga = 16;
+    // at a time: a side that moves goes an eighth of the image further than
+    // needed, so that the widget hears of it a few times rather than
+    // thousands (each time costs it more than a thousand short lines).
+    const int Folga = std::max(16, std::max(imagem_.width(), imagem_.height()) / 8);
     QRect maior = alterado_.united(area);
     if (maior.left() < alterado_.left()) maior.setLeft(maior.left() - Folga);
     if (maior.top() < alterado_.top()) maior.setTop(maior.top() - Folga);

@@ -208,9 +208,11 @@ QRect Rasteriser::circulo(double cx, double cy, double r, const QRgb* preenchime
     }
   };
   const bool fino = largura <= 1;
+  // The steep part of a one-pixel outline: rows within this of the centre.
+  const double oitavo = r / std::sqrt(2.0) + 0.5;
   // Half the chord at a distance d from the centre.
   auto meia = [&](double d) { return std::sqrt(std::max(0.0, r * r - d * d)); };
-  if (fino) {
+  if (fino && r >= 8) {
     // As a one-pixel pen goes round: one pixel per column where the circle
     // runs flatter than 45 degrees (columns within `oitavo` of the centre),
     // one per row where it runs steeper (rows within it); the two overlap by
@@ -224,7 +226,9 @@ QRect Rasteriser::circulo(double cx, double cy, double r, const QRgb* preenchime
     // the steep sides') and at its upper and lower edges: the pixels of the
     // flat arcs in the row are the columns whose half chord falls between
     // those of the row's edges.
-    const double oitavo = r / std::sqrt(2.0) + 0.5;
+    //
+    // (Small circles, where the rows are few and short, go column by column
+    // for their flat arcs instead, below.)
     const int i0 = std::max(primeiroCentro(cx - oitavo), 0), i1 = std::min(ultimoCentro(cx + oitavo), largura_ - 1);
     const int j0 = std::max(pisoLimitado(cy - r) - 1, 0), j1 = std::min(pisoLimitado(cy + r) + 1, altura_ - 1);
     // Columns i0..i1 split at the centre: right of it the arcs are taken at
@@ -248,6 +252,12 @@ QRect Rasteriser::circulo(double cx, double cy, double r, const QRgb* preenchime
         ponto(pisoLimitado(cx - (d > 0 ? noCentro : bordaDeCima)), j, contorno);
         ponto(pisoLimitado(cx + (d < 0 ? noCentro : bordaDeCima)), j, contorno);
       }
+      // The flat arcs reach only rows whose edges' half chords come within
+      // the flat columns.
+      if (std::min(bordaDeCima, bordaDeBaixo) > oitavo + 1) {
+        bordaDeCima = bordaDeBaixo;
+        continue;
+      }
       // Upper arc, where the row's upper edge lies above the centre: half
       // chords in [bordaDeCima, limite), limite open when the lower edge is
       // past the centre too.
@@ -267,11 +277,36 @@ QRect Rasteriser::circulo(double cx, double cy, double r, const QRgb* preenchime
       }
       bordaDeCima = bordaDeBaixo;
     }
-  } else if (preenchimento != nullptr) {
-    linhas(r, [&](int j, double d) {
-      const double noCentro = meia(d);
-      trecho(j, primeiroCentro(cx - noCentro), ultimoCentro(cx + noCentro), *preenchimento);
-    });
+  } else {
+    if (preenchimento != nullptr) {
+      // With a one-pixel outline, the rows of its steep part are drawn with the
+      // fill, sharing a square root.
+      linhas(fino ? std::max(r, oitavo) : r, [&](int j, double d) {
+        const double noCentro = meia(d);
+        if (std::abs(d) <= r) trecho(j, primeiroCentro(cx - noCentro), ultimoCentro(cx + noCentro), *preenchimento);
+        if (fino && std::abs(d) <= oitavo) {
+          const double naBorda = meia(j - cy);
+          ponto(pisoLimitado(cx - (d > 0 ? noCentro : naBorda)), j, contorno);
+          ponto(pisoLimitado(cx + (d < 0 ? noCentro : naBorda)), j, contorno);
+        }
+      });
+    }
+    if (fino) {
+      // The same rule, the flat arcs column by column.
+      const int i0 = std::max(primeiroCentro(cx - oitavo), 0), i1 = std::min(ultimoCentro(cx + oitavo), largura_ - 1);
+      for (int i = i0; i <= i1; ++i) {
+        const double centro = i + 0.5 - cx, borda = i - cx;
+        ponto(i, pisoLimitado(cy - meia(centro > 0 ? centro : borda)), contorno);
+        ponto(i, pisoLimitado(cy + meia(centro < 0 ? centro : borda)), contorno);
+      }
+      if (preenchimento == nullptr) {
+        linhas(oitavo, [&](int j, double d) {
+          const double borda = j - cy;
+          ponto(pisoLimitado(cx - meia(d > 0 ? d : borda)), j, contorno);
+          ponto(pisoLimitado(cx + meia(d < 0 ? d : borda)), j, contorno);
+        });
+      }
+    }
   }
   if (!fino) {
     // The ring of pixels whose centres lie within h of the circle.
