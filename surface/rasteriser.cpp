@@ -414,6 +414,13 @@ QRect Rasteriser::quadrado(int x, int y, int lado, QRgb cor) {
   const int a = std::max(x, 0), b = std::max(y, 0);
   const int c = std::min(x + lado, largura_) - 1, d = std::min(y + lado, altura_) - 1;
   if (a > c || b > d) return {};
+  if (lado == 2 && c == a + 1 && d == b + 1) {
+    // A point at ratio 2, wholly inside.
+    QRgb* cima = linhaDaImagem(b) + a;
+    QRgb* baixo = linhaDaImagem(b + 1) + a;
+    cima[0] = cima[1] = baixo[0] = baixo[1] = cor;
+    return QRect(a, b, 2, 2);
+  }
   const QRect r(QPoint(a, b), QPoint(c, d));
   for (int j = r.top(); j <= r.bottom(); ++j) std::fill(linhaDaImagem(j) + r.left(), linhaDaImagem(j) + r.right() + 1, cor);
   return r;
