@@ -186,10 +186,18 @@ void Rasteriser::linhaLarga(double x1, double y1, double x2, double y2, double l
   for (int j = j0; j <= j1; ++j, meioAlong += passoAlong, meioAcross += passoAcross) {
     const double lo = std::max(meioAlong - aX, meioAcross - hY);
     const double hi = std::min(meioAlong + aX, meioAcross + hY);
-    if (lo > hi) continue;
     const int i0 = std::max(-piso(-lo), 0), i1 = std::min(piso(hi), ultimaColuna);
-    QRgb* linha = linhaDaImagem(j);
-    for (int i = i0; i <= i1; ++i) linha[i] = cor;
+    const int n = i1 - i0 + 1;
+    if (static_cast<unsigned>(n - 1) < 8u) {
+      // A short run, the usual one: eight stores whatever its length, the
+      // surplus ones repeating its first pixel, so that no branch depends on
+      // the length.
+      QRgb* inicio = linhaDaImagem(j) + i0;
+      for (int k = 0; k < 8; ++k) inicio[k < n ? k : 0] = cor;
+    } else if (n > 8) {
+      QRgb* linha = linhaDaImagem(j);
+      for (int i = i0; i <= i1; ++i) linha[i] = cor;
+    }
   }
 }
 
