@@ -63,8 +63,15 @@ void Rasteriser::trecho(int y, int x0, int x1, QRgb cor) {
   if (static_cast<unsigned>(y) >= static_cast<unsigned>(altura_)) return;
   x0 = std::max(x0, 0);
   x1 = std::min(x1, largura_ - 1);
-  if (x0 > x1) return;
-  std::fill(linhaDaImagem(y) + x0, linhaDaImagem(y) + x1 + 1, cor);
+  const int n = x1 - x0 + 1;
+  QRgb* inicio = linhaDaImagem(y) + x0;
+  if (static_cast<unsigned>(n - 1) < 8u) {
+    // A short run: eight stores whatever its length, the surplus ones
+    // repeating its first pixel, so that no branch depends on the length.
+    for (int k = 0; k < 8; ++k) inicio[k < n ? k : 0] = cor;
+  } else if (n > 8) {
+    std::fill(inicio, inicio + n, cor);
+  }
 }
 
 QRect Rasteriser::recorta(double x0, double y0, double x1, double y1) const {
