@@ -35,10 +35,13 @@ run:
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Only the benchmark programs (the folder also holds their *_autogen
+# folders); the figures run at device pixel ratio 1 and 2.
 bench: build
 	@for b in $$(find $(BUILD_DIR)/bench -maxdepth 1 -type f -perm -u+x -name 'bench_*' | sort); do \
 	  QT_QPA_PLATFORM=offscreen $$b || exit 1; \
 	done
+	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD_DIR)/bench/bench_figuras
 
 docs: build
 	sh scripts/screenshots.sh $(BUILD_DIR)

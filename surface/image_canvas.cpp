@@ -1,6 +1,7 @@
 #include "image_canvas.h"
 
 #include <QPen>
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 
@@ -11,15 +12,15 @@ namespace velquora {
 namespace {
 
 QColor cor(Cor c) { return QColor(Vermelho(c), Verde(c), Azul(c)); }
+QRgb rgb(Cor c) { return qRgb(Vermelho(c), Verde(c), Azul(c)); }
+
+// floor for values well inside the int range, without a library call.
+inline int piso(double v) {
+  const int i = static_cast<int>(v);
+  return i - (v < i);
+}
 
 constexpr std::size_t LoteLinhas = 4096;
-
-// The far edges of a user scale belong to it: a coordinate that maps onto
-// the boundary past the last pixel (rounding aside) goes to the middle of
-// that last pixel, or it would not be drawn at all.
-double dentroDaArea(double v, double tamanho, double celulasPorPixel) {
-  return std::abs(v - tamanho) <= 1e-9 * tamanho ? tamanho - 0.5 * celulasPorPixel : v;
-}
 
 }  // namespace
 
@@ -37,11 +38,17 @@ QSize ImageCanvas::tamanhoNoDispositivo() const {
   return QSize(emDispositivo(t.width(), r), emDispositivo(t.height(), r));
 }
 
-void ImageCanvas::setRazaoDePixels(qreal razao) { razao_ = razao > 0 ? razao : 1; }
+void ImageCanvas::setRazaoDePixels(qreal razao) {
+  razao_ = razao > 0 ? razao : 1;
+  mapaValido_ = false;
+}
 
 ImageCanvas::~ImageCanvas() { conclui(); }
 
-void ImageCanvas::setScaleMode(int modo) { modo_ = modo; }
+void ImageCanvas::setScaleMode(int modo) {
+  modo_ = modo;
+  mapaValido_ = false;
+}
 
 void ImageCanvas::Scale(double x1, double y1, double x2, double y2) {
   modo_ = UnidadeUsuario;
@@ -49,27 +56,41 @@ void ImageCanvas::Scale(double x1, double y1, double x2, double y2) {
   escalaTopo_ = y1;
   escalaLargura_ = x2 - x1;
   escalaAltura_ = y2 - y1;
+  mapaValido_ = false;
 }
 
-double ImageCanvas::fatorX(double largura, double celulasPorPixel) const {
+ImageCanvas::Mapa ImageCanvas::mapaDe(QSizeF grade, double celulasPorPixel) const {
   switch (modo_) {
-    case UnidadeUsuario: return largura / escalaLargura_;
-    case UnidadeTwips: return celulasPorPixel == 1 ? 1.0 / TwipsPorPixel : celulasPorPixel / TwipsPorPixel;
-    default: return celulasPorPixel;
+    case UnidadeUsuario:
+      // The user's corners fall on the grid's edges whatever its ratio.
+      return {escalaEsquerda_, escalaTopo_, grade.width() / escalaLargura_, grade.height() / escalaAltura_,
+              grade.width(), grade.height(), 0.5 * celulasPorPixel};
+    case UnidadeTwips: {
+      const double f = celulasPorPixel == 1 ? 1.0 / TwipsPorPixel : celulasPorPixel / TwipsPorPixel;
+      return {0, 0, f, f};
+    }
+    default: return {0, 0, celulasPorPixel, celulasPorPixel};
   }
 }
 
-QPointF ImageCanvas::mapeia(double x, double y, QSizeF grade, double celulasPorPixel) const {
-  if (modo_ == UnidadeUsuario) {
-    // The user's corners fall on the grid's edges whatever its ratio.
-    return QPointF(dentroDaArea((x - escalaEsquerda_) * (grade.width() / escalaLargura_), grade.width(), celulasPorPixel),
-                   dentroDaArea((y - escalaTopo_) * (grade.height() / escalaAltura_), grade.height(), celulasPorPixel));
+void ImageCanvas::acompanhaTamanho() {
+  if (mapaValido_ && (area_ == nullptr || (area_->size() == tamanhoMapeado_ && area_->pos() == lugarMapeado_))) {
+    return;
   }
-  const double f = fatorX(grade.width(), celulasPorPixel);
-  return QPointF(x * f, y * f);
+  refazMapa();
 }
 
-QPointF ImageCanvas::paraPixels(double x, double y) const { return mapeia(x, y, tamanhoDaArea(), 1); }
+void ImageCanvas::refazMapa() {
+  if (tamanhoNoDispositivo() != imagem_.size() || razaoDaArea() != razaoImagem_) redimensiona();
+  mapa_ = mapaDe(imagem_.size(), razaoImagem_);
+  mapaLogico_ = mapaDe(tamanhoDaArea(), 1);
+  razaoInteira_ = razaoImagem_ == std::floor(razaoImagem_);
+  if (area_ != nullptr) {
+    tamanhoMapeado_ = area_->size();
+    lugarMapeado_ = area_->pos();
+  }
+  mapaValido_ = true;
+}
 
 int ImageCanvas::larguraNoDispositivo(int largura) const {
   return std::max(1, emDispositivo(largura, razaoImagem_));
@@ -94,7 +115,7 @@ void ImageCanvas::Cls() {
   conclui();
   acompanhaTamanho();
   imagem_.fill(cor(fundo_));
-  desenhou();
+  aumentaAlterado(imagem_.rect());
 }
 
 void ImageCanvas::setBackColor(Cor c) {
@@ -118,19 +139,65 @@ void ImageCanvas::setDrawWidth(int largura) {
     descarregaLinhas();
     larguraPena_ = largura < 1 ? 1 : largura;
     ajustePena_ = ajusteDaPena(larguraPena_);
+    larguraDispositivo_ = larguraNoDispositivo(larguraPena_);
+    contido_ = {1, 1, 0, 0};  // worked out again for the new pen when it grows
   }
 }
 
 void ImageCanvas::Refresh() {
   if (espelho_ != nullptr) espelho_->Refresh();
-  conclui();
+  // The painter, if one is open, stays open until the widget reads the
+  // image.
+  descarregaLinhas();
   mostraAgora();
 }
 
 QImage ImageCanvas::image() {
   conclui();
   acompanhaTamanho();
+  // The copy handed out shares the image's memory until either changes: the
+  // rasteriser binds again, unsharing it, before it next writes.
+  rasteriserLigado_ = false;
   return imagem_;
+}
+
+const QImage& ImageCanvas::imagemParaMostrar() {
+  conclui();
+  acompanhaTamanho();
+  return imagem_;
+}
+
+Rasteriser& ImageCanvas::rasteriser() {
+  if (!rasteriserLigado_) {
+    conclui();
+    rasteriser_ = Rasteriser(imagem_);
+    rasteriserLigado_ = true;
+  }
+  return rasteriser_;
+}
+
+void ImageCanvas::aumentaAlterado(const QRect& area) {
+  if (area.isEmpty()) return;
+  if (alterado_.isEmpty()) {
+    alterado_ = area;
+  } else {
+    // A figure drawn stroke by stroke pushes the rectangle outward a little
+    // at a time: a side that moves goes an eighth of the image further than
+    // needed, so that the widget hears of it a few times rather than
+    // thousands (each time costs it more than a thousand short lines).
+    const int Folga = std::max(16, std::max(imagem_.width(), imagem_.height()) / 8);
+    QRect maior = alterado_.united(area);
+    if (maior.left() < alterado_.left()) maior.setLeft(maior.left() - Folga);
+    if (maior.top() < alterado_.top()) maior.setTop(maior.top() - Folga);
+    if (maior.right() > alterado_.right()) maior.setRight(maior.right() + Folga);
+    if (maior.bottom() > alterado_.bottom()) maior.setBottom(maior.bottom() + Folga);
+    alterado_ = maior.intersected(imagem_.rect());
+  }
+  // A segment whose pixels lie in [floor(min - m), floor(max + m)], m being
+  // half the pen and one more, stays inside.
+  const double m = larguraDispositivo_ / 2.0 + 1;
+  contido_ = {alterado_.left() + m, alterado_.top() + m, alterado_.right() + 1 - m, alterado_.bottom() + 1 - m};
+  desenhou(alterado_);
 }
 
 void ImageCanvas::redimensiona() {
@@ -151,14 +218,17 @@ void ImageCanvas::redimensiona() {
   razaoImagem_ = razao;
   nova.setDevicePixelRatio(razao);
   imagem_ = nova;
+  rasteriserLigado_ = false;
   ajustePena_ = ajusteDaPena(larguraPena_);
+  larguraDispositivo_ = larguraNoDispositivo(larguraPena_);
 }
 
 void ImageCanvas::abrePintor() {
   if (pintor_.isActive()) return;
   // The painter works in device pixels; the image carries its ratio again
-  // once the painter ends.
+  // once the painter ends. (Setting it may unshare the image.)
   imagem_.setDevicePixelRatio(1);
+  rasteriserLigado_ = false;
   pintor_.begin(&imagem_);
   larguraPenaAtiva_ = -1;
 }
@@ -204,12 +274,23 @@ void ImageCanvas::desenhaLinha(float x1, float y1, float x2, float y2, std::opti
   }
   acompanhaTamanho();
   const Cor corLinha = c.value_or(frente_);
+  if (rasterizaDireto()) {
+    const QPointF a = paraDispositivo(x1, y1), b = paraDispositivo(x2, y2);
+    if (std::min(a.x(), b.x()) >= contido_.x0 && std::max(a.x(), b.x()) < contido_.x1 &&
+        std::min(a.y(), b.y()) >= contido_.y0 && std::max(a.y(), b.y()) < contido_.y1) {
+      rasteriser().traca(a.x(), a.y(), b.x(), b.y(), larguraDispositivo_, rgb(corLinha));
+    } else {
+      alterou(rasteriser().linha(a.x(), a.y(), b.x(), b.y(), larguraDispositivo_, rgb(corLinha)));
+    }
+    return;
+  }
+  // Segments of one pen are collected and drawn together by the painter.
   if (!linhas_.empty() && (corLinha != corLinhas_ || linhas_.size() >= LoteLinhas)) {
     descarregaLinhas();
   }
   corLinhas_ = corLinha;
   linhas_.emplace_back(paraDispositivo(x1, y1), paraDispositivo(x2, y2));
-  desenhou();
+  pintorAlterou();
 }
 
 void ImageCanvas::desenhaCirculo(float x, float y, float raio, std::optional<Cor> c) {
@@ -217,6 +298,14 @@ void ImageCanvas::desenhaCirculo(float x, float y, float raio, std::optional<Cor
     if (c) espelho_->Circle(x, y, raio, *c); else espelho_->Circle(x, y, raio);
   }
   acompanhaTamanho();
+  const QPointF centro = paraDispositivo(x, y);
+  const double r = std::abs(raio * mapa_.fatorX);
+  if (rasterizaDireto()) {
+    const QRgb preenchimento = rgb(corPreenchimento_);
+    alterou(rasteriser().circulo(centro.x(), centro.y(), r, estiloPreenchimento_ == 0 ? &preenchimento : nullptr,
+                                 rgb(c.value_or(frente_)), larguraDispositivo_));
+    return;
+  }
   descarregaLinhas();
   abrePintor();
   usaPena(c.value_or(frente_));
@@ -225,41 +314,49 @@ void ImageCanvas::desenhaCirculo(float x, float y, float raio, std::optional<Cor
   } else {
     pintor_.setBrush(Qt::NoBrush);
   }
-  const double r = std::abs(raio * fatorX(imagem_.width(), razaoImagem_));
-  pintor_.drawEllipse(paraDispositivo(x, y), r, r);
-  desenhou();
+  pintor_.drawEllipse(centro, r, r);
+  pintorAlterou();
 }
 
 void ImageCanvas::desenhaPonto(float x, float y, Cor c) {
   if (espelho_ != nullptr) espelho_->PSet(x, y, c);
-  conclui();
   acompanhaTamanho();
   // The logical square of DrawWidth pixels round the pixel that holds the
   // point, as a square of whole device pixels of one size at every place.
-  const QPointF p = paraPixels(x, y);
+  const QPointF p = mapeia(x, y, mapaLogico_);
+  if (!(std::abs(p.x()) < 1e8 && std::abs(p.y()) < 1e8)) return;  // far outside, or not a number
   const int ladoLogico = larguraPena_;
-  const int lado = larguraNoDispositivo(ladoLogico);
+  const int lado = larguraDispositivo_;
   const auto inicio = [&](double v) {
-    const double centro = (std::floor(v) - (ladoLogico - 1) / 2 + ladoLogico / 2.0) * razaoImagem_;
-    return static_cast<int>(std::floor(centro - lado / 2.0 + 0.5));
+    const double centro = (piso(v) - (ladoLogico - 1) / 2 + ladoLogico / 2.0) * razaoImagem_;
+    return piso(centro - lado / 2.0 + 0.5);
   };
-  const int x0 = inicio(p.x());
-  const int y0 = inicio(p.y());
-  const QRgb rgb = cor(c).rgb();
-  for (int yy = y0; yy < y0 + lado; ++yy) {
-    if (yy < 0 || yy >= imagem_.height()) continue;
-    auto* linha = reinterpret_cast<QRgb*>(imagem_.scanLine(yy));
-    for (int xx = x0; xx < x0 + lado; ++xx) {
-      if (xx >= 0 && xx < imagem_.width()) linha[xx] = rgb;
-    }
-  }
-  desenhou();
+  alterou(rasteriser().quadrado(inicio(p.x()), inicio(p.y()), lado, rgb(c)));
 }
 
 void ImageCanvas::desenhaPoligono(const PontoPixel* pontos, int quantos) {
   if (espelho_ != nullptr) espelho_->Polygon(pontos, quantos);
   if (quantos < 2) return;
   acompanhaTamanho();
+  // The corners are logical pixels: scaled with the ratio, and moved as a
+  // line's ends are, so that fill and outline keep their place.
+  constexpr int NaPilha = 16;
+  QPointF naPilha[NaPilha];
+  std::vector<QPointF> noMonte;
+  QPointF* cantos = naPilha;
+  if (quantos > NaPilha) {
+    noMonte.resize(static_cast<std::size_t>(quantos));
+    cantos = noMonte.data();
+  }
+  for (int i = 0; i < quantos; ++i) {
+    cantos[i] = QPointF(pontos[i].x * razaoImagem_ + ajustePena_, pontos[i].y * razaoImagem_ + ajustePena_);
+  }
+  if (rasterizaDireto()) {
+    const QRgb preenchimento = rgb(corPreenchimento_);
+    alterou(rasteriser().poligono(cantos, quantos, estiloPreenchimento_ == 0 ? &preenchimento : nullptr, rgb(frente_),
+                                  larguraDispositivo_));
+    return;
+  }
   descarregaLinhas();
   abrePintor();
   usaPena(frente_);
@@ -268,22 +365,8 @@ void ImageCanvas::desenhaPoligono(const PontoPixel* pontos, int quantos) {
   } else {
     pintor_.setBrush(Qt::NoBrush);
   }
-  if (razaoImagem_ == 1) {
-    std::vector<QPoint> qpts;
-    qpts.reserve(static_cast<std::size_t>(quantos));
-    for (int i = 0; i < quantos; ++i) qpts.emplace_back(pontos[i].x, pontos[i].y);
-    pintor_.drawPolygon(qpts.data(), quantos);
-  } else {
-    // The corners are logical pixels: scaled with the ratio, and moved as a
-    // line's ends are, so that fill and outline keep their place.
-    std::vector<QPointF> qpts;
-    qpts.reserve(static_cast<std::size_t>(quantos));
-    for (int i = 0; i < quantos; ++i) {
-      qpts.emplace_back(pontos[i].x * razaoImagem_ + ajustePena_, pontos[i].y * razaoImagem_ + ajustePena_);
-    }
-    pintor_.drawPolygon(qpts.data(), quantos);
-  }
-  desenhou();
+  pintor_.drawPolygon(cantos, quantos);
+  pintorAlterou();
 }
 
 }  // namespace velquora

@@ -10,12 +10,16 @@
 // figure in the same place, only sharper. At ratio 1 the two coincide.
 
 #include <QImage>
+#include <cmath>
 #include <QLineF>
 #include <QPainter>
 #include <QSize>
 #include <vector>
 
 #include "canvas.h"
+#include "rasteriser.h"
+
+class QWidget;
 
 namespace velquora {
 
@@ -58,7 +62,7 @@ class ImageCanvas : public Canvas {
   // Logical position of a point in the current coordinate system: the pixel
   // that holds it is (floor(x), floor(y)). In a user scale the right and
   // bottom edges fall in the last column and row.
-  QPointF paraPixels(double x, double y) const;
+  QPointF paraPixels(double x, double y) const { return mapeia(x, y, mapaDe(tamanhoDaArea(), 1)); }
 
   // The device pixel ratio the drawing is made at. A picture box takes its
   // screen's and ignores the one set here.
@@ -90,13 +94,32 @@ class ImageCanvas : public Canvas {
   virtual qreal razaoDaArea() const { return razao_; }
   virtual QSize tamanhoNoDispositivo() const;
 
-  // Called after every drawing operation, and by Refresh; a widget uses them
-  // to schedule or force a repaint.
-  virtual void desenhou() {}
+  // Called when what has changed since the widget last showed the image
+  // grows (with all of it, in device pixels of the image), and by Refresh; a
+  // widget uses them to schedule or force a repaint of what changed.
+  virtual void desenhou(const QRect& alterado) { (void)alterado; }
   virtual void mostraAgora() {}
 
   // Ends any drawing in progress on the image, so that it can be read.
   void conclui();
+
+  // The image as it stands, any batched segments drawn, without ending the
+  // painter or copying it: for a widget to show while drawing goes on.
+  const QImage& imagemParaMostrar();
+
+  // What has changed since the widget last showed the image, in device
+  // pixels, and the widget saying it has shown everything.
+  const QRect& alterado() const { return alterado_; }
+  void mostrouTudo() {
+    alterado_ = QRect();
+    contido_ = {1, 1, 0, 0};
+  }
+
+  // A widget hands itself over so that its size and place are read directly
+  // before every primitive, not through the virtual size functions; it calls
+  // remede() when its ratio may have changed.
+  void setArea(const QWidget* area) { area_ = area; }
+  void remede() { mapaValido_ = false; }
 
   void desenhaLinha(float x1, float y1, float x2, float y2, std::optional<Cor> cor) override;
   void desenhaCirculo(float x, float y, float raio, std::optional<Cor> cor) override;
@@ -104,9 +127,11 @@ class ImageCanvas : public Canvas {
   void desenhaPoligono(const PontoPixel* pontos, int quantos) override;
 
  private:
-  void acompanhaTamanho() {
-    if (tamanhoNoDispositivo() != imagem_.size() || razaoDaArea() != razaoImagem_) redimensiona();
-  }
+  // Brings the image to the area's size and the mapping up to date: once per
+  // primitive, a size and a place compared and nothing more when neither
+  // changed.
+  void acompanhaTamanho();
+  void refazMapa();
   // Brings the image to the area's device size and ratio. What is drawn is
   // kept: at the same ratio as it stands, in the part that remains; at a new
   // ratio rescaled. New area takes the background colour.
@@ -118,14 +143,47 @@ class ImageCanvas : public Canvas {
   // The one mapping from the coordinate system to a grid laid over the
   // drawing area: `grade` cells across it, `celulasPorPixel` to a logical
   // pixel. Logical pixels are the grid of tamanhoDaArea() at 1, device
-  // pixels the image's at its ratio.
-  QPointF mapeia(double x, double y, QSizeF grade, double celulasPorPixel) const;
-  double fatorX(double largura, double celulasPorPixel) const;
-  // Where the painter is to put a point so that the pen in use covers the
-  // same logical pixels as at ratio 1.
-  QPointF paraDispositivo(double x, double y) const {
-    return mapeia(x, y, imagem_.size(), razaoImagem_) + QPointF(ajustePena_, ajustePena_);
+  // pixels the image's at its ratio. A point maps to (coordinate - origem) *
+  // fator on each axis.
+  //
+  // The far edges of a user scale belong to it: a coordinate that maps onto
+  // the boundary past the last pixel (rounding aside) goes to the middle of
+  // that last pixel, or it would not be drawn at all. Other systems have no
+  // far edge (limite -1).
+  struct Mapa {
+    double origemX = 0, origemY = 0, fatorX = 1, fatorY = 1;
+    double limiteX = -1, limiteY = -1, meioPixel = 0;
+  };
+  Mapa mapaDe(QSizeF grade, double celulasPorPixel) const;
+  static double dentroDaArea(double v, double limite, double meio) {
+    return std::abs(v - limite) <= 1e-9 * limite ? limite - meio : v;
   }
+  static QPointF mapeia(double x, double y, const Mapa& m) {
+    return QPointF(dentroDaArea((x - m.origemX) * m.fatorX, m.limiteX, m.meioPixel),
+                   dentroDaArea((y - m.origemY) * m.fatorY, m.limiteY, m.meioPixel));
+  }
+  // Where the painter is to put a point so that the pen in use covers the
+  // same logical pixels as at ratio 1, by the mapping worked out for the
+  // image as it stands.
+  QPointF paraDispositivo(double x, double y) const {
+    return mapeia(x, y, mapa_) + QPointF(ajustePena_, ajustePena_);
+  }
+  // Whether the rasteriser of our own draws at this ratio (whole ratios);
+  // at others the painter does.
+  bool rasterizaDireto() const { return razaoInteira_; }
+  Rasteriser& rasteriser();
+  // Adds a primitive's rectangle to what has changed; the widget hears of it
+  // only when it reaches outside what it was already told.
+  void alterou(const QRect& area) {
+    if (area.left() >= alterado_.left() && area.right() <= alterado_.right() && area.top() >= alterado_.top() &&
+        area.bottom() <= alterado_.bottom()) {
+      return;
+    }
+    aumentaAlterado(area);
+  }
+  void aumentaAlterado(const QRect& area);
+  // Everything the painter drew since it opened counts as changed.
+  void pintorAlterou() { aumentaAlterado(imagem_.rect()); }
   // A pen of `largura` logical pixels, in whole device pixels.
   int larguraNoDispositivo(int largura) const;
   double ajusteDaPena(int largura) const;
@@ -157,6 +215,23 @@ class ImageCanvas : public Canvas {
   Cor corPena_ = 0;
   int larguraPenaAtiva_ = -1;
   double ajustePena_ = 0;
+
+  const QWidget* area_ = nullptr;
+  bool mapaValido_ = false;
+  QSize tamanhoMapeado_;  // the widget's size and place the mapping was worked out for
+  QPoint lugarMapeado_;
+  Mapa mapa_;             // to device pixels of the image
+  Mapa mapaLogico_;       // to logical pixels
+  int larguraDispositivo_ = 1;  // the pen in whole device pixels
+  bool razaoInteira_ = true;
+  Rasteriser rasteriser_;
+  bool rasteriserLigado_ = false;
+  QRect alterado_;
+  // alterado_ as the bounds a segment's ends must keep within, the pen's
+  // reach included, for it to fall inside: x0, y0, x1, y1 (empty: none).
+  struct Limites {
+    double x0, y0, x1, y1;
+  } contido_{1, 1, 0, 0};
 };
 
 }  // namespace velquora

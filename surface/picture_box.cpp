@@ -13,6 +13,7 @@ namespace velquora {
 
 PictureBox::PictureBox(QWidget* pai) : QWidget(pai) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setArea(this);
   auto* copiar = new QAction(QStringLiteral("Copiar figura"), this);
   copiar->setShortcut(QKeySequence::Copy);
   copiar->setShortcutContext(Qt::WidgetShortcut);
@@ -59,14 +60,25 @@ void PictureBox::Move(double esquerda, double topo, double largura, double altur
   setGeometry(emPixels(esquerda), emPixels(topo), emPixels(largura), emPixels(altura));
 }
 
-void PictureBox::desenhou() {
-  if (!repinturaPedida_) {
-    repinturaPedida_ = true;
-    update();
-  }
+QRect PictureBox::emLogico(const QRect& dispositivo) const {
+  // Device pixels of the image to a logical pixel of the widget.
+  const qreal r = razaoMedida_ / EscalaDoLeiaute();
+  if (r == 1) return dispositivo;
+  // The image may sit up to a device pixel off the box's logical corner.
+  const int x0 = static_cast<int>(std::floor(dispositivo.left() / r)) - 1;
+  const int y0 = static_cast<int>(std::floor(dispositivo.top() / r)) - 1;
+  const int x1 = static_cast<int>(std::ceil((dispositivo.right() + 1) / r)) + 1;
+  const int y1 = static_cast<int>(std::ceil((dispositivo.bottom() + 1) / r)) + 1;
+  return QRect(QPoint(x0, y0), QPoint(x1 - 1, y1 - 1)).intersected(rect());
 }
 
-void PictureBox::mostraAgora() { repaint(); }
+// Told only when what changed since the last paint grows: most primitives
+// fall inside what is already waiting to be repainted.
+void PictureBox::desenhou(const QRect& alterado) { update(emLogico(alterado)); }
+
+void PictureBox::mostraAgora() {
+  if (!alterado().isEmpty()) repaint(emLogico(alterado()));
+}
 
 QRect PictureBox::areaNaJanela() const {
   const qreal r = devicePixelRatioF();
@@ -99,14 +111,16 @@ bool PictureBox::event(QEvent* evento) {
   if (evento->type() == QEvent::ScreenChangeInternal || evento->type() == QEvent::ParentChange ||
       evento->type() == QEvent::Show) {
     mede();
+    remede();
   }
   return QWidget::event(evento);
 }
 
 void PictureBox::paintEvent(QPaintEvent* evento) {
-  repinturaPedida_ = false;
   mede();
-  const QImage quadro = image();
+  // Read where it is, not copied: drawing goes on into it afterwards.
+  const QImage& quadro = imagemParaMostrar();
+  mostrouTudo();
   QPainter p(this);
   const QTransform t = p.deviceTransform();
   const qreal r = t.m11();
@@ -126,7 +140,16 @@ void PictureBox::paintEvent(QPaintEvent* evento) {
       std::floor(t.dy() + height() * r + 0.5) - topo > quadro.height()) {
     p.fillRect(rect(), QColor(Vermelho(BackColor()), Verde(BackColor()), Azul(BackColor())));
   }
-  p.drawImage(QRectF(QPointF((esquerda - t.dx()) / r, (topo - t.dy()) / r), QSizeF(quadro.size()) / r), quadro);
+  const QPointF canto((esquerda - t.dx()) / r, (topo - t.dy()) / r);
+  if (r != std::floor(r) || quadro.devicePixelRatio() != r) {
+    p.drawImage(QRectF(canto, QSizeF(quadro.size()) / r), quadro);
+    return;
+  }
+  // At a whole ratio, only the part asked for: logical pixels are whole
+  // device pixels of the image.
+  const QRect area = evento->rect().intersected(rect());
+  const QRect fonte = QRect(area.topLeft() * r, area.size() * r).intersected(quadro.rect());
+  p.drawImage(QRectF(canto + QPointF(fonte.topLeft()) / r, QSizeF(fonte.size()) / r), quadro, fonte);
 }
 
 }  // namespace velquora

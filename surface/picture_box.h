@@ -54,7 +54,7 @@ class PictureBox : public QWidget, public ImageCanvas {
   QSize tamanhoDaArea() const override;
   qreal razaoDaArea() const override;
   QSize tamanhoNoDispositivo() const override;
-  void desenhou() override;
+  void desenhou(const QRect& alterado) override;
   void mostraAgora() override;
 
  private:
@@ -64,8 +64,10 @@ class PictureBox : public QWidget, public ImageCanvas {
   // the next drawing or repaint.
   void mede() const;
 
+  // The logical rectangle of the box that device pixels of the image cover.
+  QRect emLogico(const QRect& dispositivo) const;
+
   bool moldura_ = true;
-  bool repinturaPedida_ = false;
 
   // The window's ratio and the box's device size, measured for this logical
   // size and place: asking the window for them at every line would cost more

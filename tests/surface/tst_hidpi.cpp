@@ -101,12 +101,14 @@ class TstHidpi : public QObject {
   }
 
   void ratioOneIsTheDrawingItWas() {
-    // The hash of the scene as the program drew it before it knew of ratios.
+    // The hash of the scene as the program draws it at ratio 1: what it drew
+    // before it knew of ratios, but for the edge pixels in which its own
+    // rasteriser and Qt's painter differ (tst_rasteriser bounds them).
     const QImage img = cena(1);
     QCOMPARE(img.devicePixelRatio(), 1.0);
     QCOMPARE(QCryptographicHash::hash(QByteArrayView(img.constBits(), img.sizeInBytes()), QCryptographicHash::Sha1)
                  .toHex(),
-             QByteArray("8574a4078eeb39b32087ccdaec89f5692f37c1b3"));
+             QByteArray("cac0e991049a0fde7ebe1371972f449f90f297fb"));
   }
 
   void everyPrimitiveKeepsItsPlace() {

@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QPaintEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -299,6 +300,50 @@ class TstSurface : public QObject {
     QTRY_VERIFY(caixa.hasFocus());
     QTest::keyClick(&caixa, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->image(), esperada);
+  }
+
+  void repaintsOnlyWhatChanged() {
+    struct Caixa : PictureBox {
+      QRegion pintado;
+      void paintEvent(QPaintEvent* e) override {
+        pintado += e->region();
+        PictureBox::paintEvent(e);
+      }
+    } caixa;
+    caixa.resize(200, 100);
+    caixa.setScaleMode(3);
+    caixa.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&caixa));
+    QCoreApplication::processEvents();
+    caixa.pintado = QRegion();
+    // Refresh shows a hole at once, repainting its surroundings only.
+    caixa.setFillStyle(0);
+    const PontoPixel buraco[] = {{30, 30}, {20, 30}, {25, 21}};
+    caixa.Polygon(buraco, 3);
+    caixa.Refresh();
+    QVERIFY(caixa.pintado.contains(QRect(20, 21, 11, 10)));
+    QVERIFY(!caixa.pintado.intersects(QRect(40, 0, 160, 100)));
+    // Drawn and left to the event loop: one repaint, of the segment's area.
+    caixa.pintado = QRegion();
+    caixa.Line(100, 80, 150, 80);
+    caixa.Line(110, 81, 140, 81);
+    QTRY_VERIFY(caixa.pintado.contains(QRect(100, 80, 51, 2)));
+    QVERIFY(!caixa.pintado.intersects(QRect(0, 0, 200, 70)));
+    QCOMPARE(px(caixa.grab().toImage(), 120, 81), Preto);
+  }
+
+  void anImageTakenStaysAsItWas() {
+    // The surface writes into its image directly: a copy handed out before
+    // must not see what is drawn after.
+    ImageCanvas tela(QSize(20, 20));
+    tela.setScaleMode(3);
+    tela.Line(0, 5, 19, 5);
+    const QImage antes = tela.image();
+    tela.Line(0, 10, 19, 10);
+    tela.PSet(3, 3, RGB(255, 0, 0));
+    QCOMPARE(px(antes, 10, 10), Branco);
+    QCOMPARE(px(antes, 3, 3), Branco);
+    QCOMPARE(px(tela.image(), 10, 10), Preto);
   }
 };
 
