@@ -18,6 +18,8 @@ PACKAGES="
   xvfb
   xauth
   xdotool
+  clang
+  libclang-rt-14-dev
 "
 
 missing=""

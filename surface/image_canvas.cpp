@@ -1,6 +1,7 @@
 #include "image_canvas.h"
 
 #include <QPen>
+#include <algorithm>
 #include <cmath>
 
 namespace velquora {
@@ -180,16 +181,18 @@ void ImageCanvas::desenhaPonto(float x, float y, Cor c) {
   conclui();
   acompanhaTamanho();
   const QPointF p = paraPixels(x, y);
+  // The square of the pen around the pixel, cut to the image in real numbers
+  // first: a point far off the image, or not a number, sets nothing.
   const int lado = larguraPena_;
-  const int x0 = static_cast<int>(std::floor(p.x())) - (lado - 1) / 2;
-  const int y0 = static_cast<int>(std::floor(p.y())) - (lado - 1) / 2;
+  const double x0 = std::floor(p.x()) - (lado - 1) / 2;
+  const double y0 = std::floor(p.y()) - (lado - 1) / 2;
+  const double xIni = std::max(x0, 0.0), xFim = std::min(x0 + lado, double(imagem_.width()));
+  const double yIni = std::max(y0, 0.0), yFim = std::min(y0 + lado, double(imagem_.height()));
+  if (!(xIni < xFim && yIni < yFim)) return;
   const QRgb rgb = cor(c).rgb();
-  for (int yy = y0; yy < y0 + lado; ++yy) {
-    if (yy < 0 || yy >= imagem_.height()) continue;
+  for (int yy = static_cast<int>(yIni); yy < static_cast<int>(yFim); ++yy) {
     auto* linha = reinterpret_cast<QRgb*>(imagem_.scanLine(yy));
-    for (int xx = x0; xx < x0 + lado; ++xx) {
-      if (xx >= 0 && xx < imagem_.width()) linha[xx] = rgb;
-    }
+    for (int xx = static_cast<int>(xIni); xx < static_cast<int>(xFim); ++xx) linha[xx] = rgb;
   }
   desenhou();
 }
