@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "fractals/peano/peano.h"
 #include "fractals/shell/level_sequence_window.h"
 
 namespace velquora {
@@ -17,6 +18,9 @@ class FrmFigPeano : public LevelSequenceWindow {
 
  protected:
   void DesenhaNivel() override;
+
+  // Where the curve starts; tests move it to make the error trap spring.
+  SegmentoPeano Inicio = InicioPeano;
 
  private:
   void Form_Load();
