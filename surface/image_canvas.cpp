@@ -12,6 +12,14 @@ QColor cor(Cor c) { return QColor(Vermelho(c), Verde(c), Azul(c)); }
 
 constexpr std::size_t LoteLinhas = 4096;
 
+// The widest pen: the toolkit's DrawWidth goes to 32767, and Qt draws no
+// wider one.
+constexpr int LarguraMaxima = 32767;
+
+// A device point with no place on the image: an end that is not a number, as
+// an infinite coordinate or a user scale of no size gives.
+bool foraDoPlano(const QPointF& p) { return !std::isfinite(p.x()) || !std::isfinite(p.y()); }
+
 }  // namespace
 
 ImageCanvas::ImageCanvas(QSize tamanho, Cor fundo)
@@ -78,9 +86,10 @@ void ImageCanvas::setFillColor(Cor c) {
 
 void ImageCanvas::setDrawWidth(int largura) {
   if (espelho_ != nullptr) espelho_->setDrawWidth(largura);
-  if (largura != larguraPena_) {
+  const int nova = std::clamp(largura, 1, LarguraMaxima);
+  if (nova != larguraPena_) {
     descarregaLinhas();
-    larguraPena_ = largura < 1 ? 1 : largura;
+    larguraPena_ = nova;
   }
 }
 
@@ -149,12 +158,14 @@ void ImageCanvas::desenhaLinha(float x1, float y1, float x2, float y2, std::opti
     if (c) espelho_->Line(x1, y1, x2, y2, *c); else espelho_->Line(x1, y1, x2, y2);
   }
   acompanhaTamanho();
+  const QLineF linha(paraPixels(x1, y1), paraPixels(x2, y2));
+  if (foraDoPlano(linha.p1()) || foraDoPlano(linha.p2())) return;
   const Cor corLinha = c.value_or(frente_);
   if (!linhas_.empty() && (corLinha != corLinhas_ || linhas_.size() >= LoteLinhas)) {
     descarregaLinhas();
   }
   corLinhas_ = corLinha;
-  linhas_.emplace_back(paraPixels(x1, y1), paraPixels(x2, y2));
+  linhas_.push_back(linha);
   desenhou();
 }
 
@@ -163,6 +174,9 @@ void ImageCanvas::desenhaCirculo(float x, float y, float raio, std::optional<Cor
     if (c) espelho_->Circle(x, y, raio, *c); else espelho_->Circle(x, y, raio);
   }
   acompanhaTamanho();
+  const QPointF centro = paraPixels(x, y);
+  const double r = std::abs(raio * fatorX());
+  if (foraDoPlano(centro) || !std::isfinite(r)) return;
   descarregaLinhas();
   abrePintor();
   usaPena(c.value_or(frente_));
@@ -171,8 +185,7 @@ void ImageCanvas::desenhaCirculo(float x, float y, float raio, std::optional<Cor
   } else {
     pintor_.setBrush(Qt::NoBrush);
   }
-  const double r = std::abs(raio * fatorX());
-  pintor_.drawEllipse(paraPixels(x, y), r, r);
+  pintor_.drawEllipse(centro, r, r);
   desenhou();
 }
 
