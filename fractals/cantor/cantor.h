@@ -5,9 +5,11 @@
 //
 // The drawing yields to the event loop once per rewriting round and once per
 // cell, so the window repaints and reacts while it draws. A click handled in
-// a yield runs to completion there, possibly as a whole drawing of its own;
-// the interrupted loop then goes on with its next index over whatever data
-// are current by then, which is why every step reads the fields afresh.
+// a yield runs to completion there, possibly as a whole drawing of its own.
+// In the single-level window the interrupted loop then goes on with its next
+// index over whatever data are current by then, which is why every step reads
+// the fields afresh. The sequence window draws each level in its own panel,
+// so there every drawing keeps its own level and data to its end.
 
 #include <QString>
 #include <cstdint>
@@ -42,10 +44,16 @@ class ConjuntoCantor {
   // drawing nested in one of the yields leaves its own complete string; the
   // rounds stop then, rather than rewriting that string again (each further
   // round would triple it, and a few nested drawings would exhaust memory).
+  // A drawing that keeps its own data finishes its own string instead.
   bool Substituir(std::int32_t nivel);
 
  protected:
-  explicit ConjuntoCantor(Form& janela) : janela_(janela) {}
+  // Whether a drawing interrupted by another keeps its own level, cells and
+  // string to its end (true), or goes on over the other's (false).
+  enum class DadosDoDesenho { Proprios, Correntes };
+
+  explicit ConjuntoCantor(Form& janela, DadosDoDesenho dados = DadosDoDesenho::Correntes)
+      : janela_(janela), dados_(dados) {}
   ~ConjuntoCantor() = default;
   ConjuntoCantor(const ConjuntoCantor&) = delete;
   ConjuntoCantor& operator=(const ConjuntoCantor&) = delete;
@@ -54,11 +62,12 @@ class ConjuntoCantor {
   // to right. Ends early, touching nothing more, when the window is closed.
   void DesenhaCantor(std::int32_t nivel);
 
-  // Draws the segment XA-XB.
-  virtual void TracaSegmento() = 0;
+  // Draws the segment XA-XB of a drawing of the level.
+  virtual void TracaSegmento(std::int32_t nivel) = 0;
 
  private:
   Form& janela_;
+  DadosDoDesenho dados_;
   int desenhos_ = 0;  // drawings started, nested ones included
 };
 

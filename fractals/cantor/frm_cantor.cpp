@@ -39,7 +39,7 @@ void frmCantor::botGerar_Click() {
   DesenhaCantor(nivel);
 }
 
-void frmCantor::TracaSegmento() {
+void frmCantor::TracaSegmento(std::int32_t) {
   Figura->setDrawWidth(2);
   Figura->Line(static_cast<float>(XA), Y, static_cast<float>(XB), Y);
 }

@@ -16,7 +16,7 @@ class frmCantor : public SingleLevelWindow, public ConjuntoCantor {
 
  protected:
   void botGerar_Click() override;
-  void TracaSegmento() override;
+  void TracaSegmento(std::int32_t nivel) override;
 };
 
 }  // namespace velquora

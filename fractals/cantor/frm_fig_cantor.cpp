@@ -21,7 +21,8 @@ constexpr double Y = 1800;
 
 }  // namespace
 
-FrmFigCantor::FrmFigCantor() : LevelSequenceWindow(Layout), ConjuntoCantor(static_cast<Form&>(*this)) {}
+FrmFigCantor::FrmFigCantor()
+    : LevelSequenceWindow(Layout), ConjuntoCantor(static_cast<Form&>(*this), DadosDoDesenho::Proprios) {}
 
 void FrmFigCantor::DesenhaNivel() {
   XInicio = 2500.0 / 3;
@@ -33,10 +34,9 @@ void FrmFigCantor::DesenhaNivel() {
   Fig1->Line(2500.0 / 3, Y, 11750.0 / 3, Y);
 }
 
-void FrmFigCantor::TracaSegmento() {
-  // The panel follows NivelAtual as it stands now: after a click on
-  // "Nível 0" in the middle of a drawing, the rest of it goes to Fig4.
-  PictureBox* painel = NivelAtual == 1 ? Fig2 : NivelAtual == 2 ? Fig3 : Fig4;
+void FrmFigCantor::TracaSegmento(std::int32_t nivel) {
+  // The panel of the drawing's own level, whatever label was clicked since.
+  PictureBox* painel = nivel == 1 ? Fig2 : nivel == 2 ? Fig3 : Fig4;
   painel->Line(static_cast<float>(XA), Y, static_cast<float>(XB), Y);
 }
 

@@ -6,7 +6,9 @@
 namespace velquora {
 
 // The Cantor set at levels 0, 1, 2 and 5 side by side, each on the line
-// y = 1800 twips of its panel.
+// y = 1800 twips of its panel. A label clicked while another level draws
+// draws its own level in its own panel; the interrupted drawing then
+// finishes its level in its panel.
 class FrmFigCantor : public LevelSequenceWindow, public ConjuntoCantor {
   Q_OBJECT
 
@@ -15,7 +17,7 @@ class FrmFigCantor : public LevelSequenceWindow, public ConjuntoCantor {
 
  protected:
   void DesenhaNivel() override;
-  void TracaSegmento() override;
+  void TracaSegmento(std::int32_t nivel) override;
 };
 
 }  // namespace velquora
