@@ -20,11 +20,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
-#include <QMessageBox>
-#include <QPointer>
 #include <QStyleOptionSlider>
 #include <QTest>
-#include <QTimer>
 #include <QWindow>
 #include <functional>
 #include <map>
@@ -77,11 +74,6 @@ const std::vector<Par>& Pares() {
       par<frmCantor, FrmFigCantor>(),         par<FrmArvore, FrmFigArvore>()};
   return pares;
 }
-
-// A label click on the Cantor sequence window while that window draws sends
-// the rest of the interrupted drawing to the panel of the newer level; until
-// that is mended the storm does not check the panels of such a window.
-constexpr bool ToleraCantorAninhado = true;
 
 // A window's identity: its class, and for a chooser its name too.
 QString chave(const QWidget* w) {
@@ -378,17 +370,7 @@ class Tempestade {
 
   void clicaRotulo(LevelSequenceWindow* w, int i) {
     vigia(w);
-    QPointer<LevelSequenceWindow> viva(w);
-    // A label of the Cantor window clicked while that window draws: the
-    // panels may mix (known fault, see ToleraCantorAninhado).
-    if (ToleraCantorAninhado && qobject_cast<FrmFigCantor*>(w) != nullptr && desenhando_.count(w) != 0) {
-      if (misturadas_.insert(w).second) {
-        QObject::connect(w, &QObject::destroyed, &contexto_, [this, w] { misturadas_.erase(w); });
-      }
-    }
-    ++desenhando_[w];
     teste::Clica(std::array<QLabel*, 4>{w->Lb1, w->Lb2, w->Lb3, w->Lb4}[std::size_t(i)]);
-    if (viva.isNull() || --desenhando_[w] == 0) desenhando_.erase(w);
   }
 
   QString acaoEm(const QWidget* w, const char* acao) {
@@ -475,7 +457,6 @@ class Tempestade {
 
   // Each panel holds its own figure (or part of it) and nothing else.
   void conferePaineis(const QString& acao, LevelSequenceWindow* w) {
-    if (misturadas_.count(w) != 0) return;
     const Referencia& ref = referencias.at(chave(w));
     for (int i = 0; i < 4; ++i) {
       for (PictureBox* c : caixasDoPainel(w, i)) {
@@ -528,8 +509,6 @@ class Tempestade {
   QString falha_;
   std::set<QString> permitidas_;
   std::map<PictureBox*, std::unique_ptr<Sentinela>> sentinelas_;
-  std::map<const QWidget*, int> desenhando_;  // label clicks in progress per window
-  std::set<const QWidget*> misturadas_;       // windows whose panels are not checked
   QObject contexto_;  // ends the connections to the boxes with the storm
 };
 
