@@ -47,7 +47,7 @@ test-sanitize: build-sanitize
 # SEEDS storms of 20,000 actions each, seeds 1 to SEEDS.
 storm: build-sanitize
 	cd $(SANITIZE_DIR) && VELQUORA_STORM_SEEDS=$(SEEDS) QT_QPA_PLATFORM=offscreen \
-	  ctest --output-on-failure -L storm --timeout 0
+	  ctest --output-on-failure -L storm
 
 # New inputs go to a scratch folder; the corpus in the tree is only read.
 fuzz: build-sanitize

@@ -530,22 +530,28 @@ class TstStorm : public QObject {
     anterior = qInstallMessageHandler(guardaAviso);
   }
 
-  void storm() {
-    const int acoes = numeroDoAmbiente("VELQUORA_STORM_ACTIONS", 20000);
-    const bool registra = numeroDoAmbiente("VELQUORA_STORM_LOG", 0) != 0;
+  // One row per seed.
+  void storm_data() {
+    QTest::addColumn<int>("semente");
     const int umaSo = numeroDoAmbiente("VELQUORA_STORM_SEED", 0);
     const int primeira = umaSo != 0 ? umaSo : 1;
     const int ultima = umaSo != 0 ? umaSo : numeroDoAmbiente("VELQUORA_STORM_SEEDS", 1);
-    for (int semente = primeira; semente <= ultima; ++semente) {
-      QElapsedTimer relogio;
-      relogio.start();
-      Tempestade t(quint64(semente), acoes, registra);
-      const QString falha = t.executa();
-      for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-      teste::ProcessaEventos();
-      QVERIFY2(falha.isEmpty(), qPrintable(falha));
-      qInfo("seed %d: %d actions in %.1f s", semente, t.feitas(), double(relogio.elapsed()) / 1000);
-    }
+    for (int semente = primeira; semente <= ultima; ++semente) QTest::addRow("seed %d", semente) << semente;
+  }
+
+  void storm() {
+    QFETCH(int, semente);
+    const int acoes = numeroDoAmbiente("VELQUORA_STORM_ACTIONS", 20000);
+    const bool registra = numeroDoAmbiente("VELQUORA_STORM_LOG", 0) != 0;
+    QElapsedTimer relogio;
+    relogio.start();
+    Tempestade t(quint64(semente), acoes, registra);
+    const QString falha = t.executa();
+    for (QWidget* w : QApplication::topLevelWidgets()) w->close();
+    teste::ProcessaEventos();
+    avisos.clear();
+    QVERIFY2(falha.isEmpty(), qPrintable(falha));
+    qInfo("seed %d: %d actions in %.1f s", semente, t.feitas(), double(relogio.elapsed()) / 1000);
   }
 };
 
