@@ -7,6 +7,10 @@
 #   make install   installs into PREFIX (default /usr/local)
 #   make deb       builds build/velquora_<version>_<arch>.deb
 # CMAKE_ARGS passes options to CMake, e.g. CMAKE_ARGS=-DVELQUORA_WERROR=ON.
+#   make test-sanitize   builds and tests again under the sanitizers, in
+#                        build-sanitize/; `make storm SEEDS=N` and
+#                        `make fuzz FUZZ_SECONDS=N` run the longer storm and
+#                        fuzzing there
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
@@ -15,7 +19,7 @@ CMAKE_ARGS ?=
 
 CONFIGURE = cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
 
-.PHONY: all deps build run test bench docs package-files install deb gallery clean
+.PHONY: all deps build run test bench docs package-files install deb gallery clean build-sanitize test-sanitize storm fuzz
 
 all: build
 
@@ -63,5 +67,30 @@ deb: package-files
 gallery: build
 	sh scripts/gallery.sh $(BUILD_DIR)
 
+# Clang, for its fuzzer; the sanitizers abort at their first report.
+SANITIZE_DIR ?= build-sanitize
+SEEDS ?= 5
+FUZZ_SECONDS ?= 60
+
+build-sanitize: deps
+	@cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DVELQUORA_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_DIR) -j $(JOBS)
+
+test-sanitize: build-sanitize
+	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(FUZZ_SECONDS)
+
+# SEEDS storms of 20,000 actions each, seeds 1 to SEEDS.
+storm: build-sanitize
+	cd $(SANITIZE_DIR) && VELQUORA_STORM_SEEDS=$(SEEDS) QT_QPA_PLATFORM=offscreen \
+	  ctest --output-on-failure -L storm
+
+# New inputs go to a scratch folder; the corpus in the tree is only read.
+fuzz: build-sanitize
+	@novos=$$(mktemp -d) && \
+	  $(SANITIZE_DIR)/tests/fuzz/fuzz_canvas -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
+	    -print_final_stats=1 $$novos tests/fuzz/corpus; r=$$?; rm -rf $$novos; exit $$r
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
+#include <vector>
 
 #include "app/frm_velquora.h"
 
@@ -31,7 +32,12 @@ void AjustaEscalaATela(int& argc, char** argv) {
   {
     // A first, windowless look at the screen; the application proper starts
     // afresh with the factor chosen.
-    const QGuiApplication sonda(argc, argv);
+    // It gets a copy of the arguments: it takes Qt's own out of what it is
+    // given, and the application proper must still see them.
+    std::vector<char*> copia(argv, argv + argc);
+    copia.push_back(nullptr);
+    int quantos = argc;
+    const QGuiApplication sonda(quantos, copia.data());
     const QScreen* tela = QGuiApplication::primaryScreen();
     if (tela == nullptr) return;
     fator = tela->devicePixelRatio();

@@ -43,6 +43,8 @@ TEST="
   groff-base
   poppler-utils
   openbox
+  clang
+  libclang-rt-14-dev
 "
 
 case "${1:-test}" in

@@ -22,6 +22,14 @@ inline int piso(double v) {
 
 constexpr std::size_t LoteLinhas = 4096;
 
+// The widest pen: the toolkit's DrawWidth goes to 32767, and Qt draws no
+// wider one.
+constexpr int LarguraMaxima = 32767;
+
+// A device point with no place on the image: an end that is not a number, as
+// an infinite coordinate or a user scale of no size gives.
+bool foraDoPlano(const QPointF& p) { return !std::isfinite(p.x()) || !std::isfinite(p.y()); }
+
 }  // namespace
 
 ImageCanvas::ImageCanvas(QSize tamanho, Cor fundo, qreal razao) : tamanho_(tamanho), fundo_(fundo) {
@@ -135,9 +143,10 @@ void ImageCanvas::setFillColor(Cor c) {
 
 void ImageCanvas::setDrawWidth(int largura) {
   if (espelho_ != nullptr) espelho_->setDrawWidth(largura);
-  if (largura != larguraPena_) {
+  const int nova = std::clamp(largura, 1, LarguraMaxima);
+  if (nova != larguraPena_) {
     descarregaLinhas();
-    larguraPena_ = largura < 1 ? 1 : largura;
+    larguraPena_ = nova;
     ajustePena_ = ajusteDaPena(larguraPena_);
     larguraDispositivo_ = larguraNoDispositivo(larguraPena_);
     contido_ = {1, 1, 0, 0};  // worked out again for the new pen when it grows
@@ -273,9 +282,10 @@ void ImageCanvas::desenhaLinha(float x1, float y1, float x2, float y2, std::opti
     if (c) espelho_->Line(x1, y1, x2, y2, *c); else espelho_->Line(x1, y1, x2, y2);
   }
   acompanhaTamanho();
+  const QPointF a = paraDispositivo(x1, y1), b = paraDispositivo(x2, y2);
+  if (foraDoPlano(a) || foraDoPlano(b)) return;
   const Cor corLinha = c.value_or(frente_);
   if (rasterizaDireto()) {
-    const QPointF a = paraDispositivo(x1, y1), b = paraDispositivo(x2, y2);
     if (std::min(a.x(), b.x()) >= contido_.x0 && std::max(a.x(), b.x()) < contido_.x1 &&
         std::min(a.y(), b.y()) >= contido_.y0 && std::max(a.y(), b.y()) < contido_.y1) {
       rasteriser().traca(a.x(), a.y(), b.x(), b.y(), larguraDispositivo_, rgb(corLinha));
@@ -289,7 +299,7 @@ void ImageCanvas::desenhaLinha(float x1, float y1, float x2, float y2, std::opti
     descarregaLinhas();
   }
   corLinhas_ = corLinha;
-  linhas_.emplace_back(paraDispositivo(x1, y1), paraDispositivo(x2, y2));
+  linhas_.emplace_back(a, b);
   pintorAlterou();
 }
 
@@ -300,6 +310,7 @@ void ImageCanvas::desenhaCirculo(float x, float y, float raio, std::optional<Cor
   acompanhaTamanho();
   const QPointF centro = paraDispositivo(x, y);
   const double r = std::abs(raio * mapa_.fatorX);
+  if (foraDoPlano(centro) || !std::isfinite(r)) return;
   if (rasterizaDireto()) {
     const QRgb preenchimento = rgb(corPreenchimento_);
     alterou(rasteriser().circulo(centro.x(), centro.y(), r, estiloPreenchimento_ == 0 ? &preenchimento : nullptr,

@@ -33,7 +33,7 @@ void FrmFigPeano::Form_Load() {
 
 void FrmFigPeano::DesenhaNivel() {
   ComArmadilha(this, [this] {
-    const double ax = -150, ay = -25, bx = 150, by = -25;
+    const auto [ax, ay, bx, by] = Inicio;
     Nivel = NivelAtual;
     if (Nivel == 0) {
       Fig1->Line(Simples(ax), Simples(ay), Simples(bx), Simples(by), RGB(0, 0, 0));

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "fractals/peano/peano.h"
 #include "fractals/shell/level_sequence_window.h"
 
 namespace velquora {
@@ -18,6 +19,9 @@ class FrmFigPeano : public LevelSequenceWindow {
  protected:
   void DesenhaNivel() override;
   QString descricaoDoPainel(int i) const override;
+
+  // Where the curve starts; tests move it to make the error trap spring.
+  SegmentoPeano Inicio = InicioPeano;
 
  private:
   void Form_Load();

@@ -38,7 +38,7 @@ void FrmPeano::Form_Load() {
 void FrmPeano::botGerar_Click() {
   ComArmadilha(this, [this] {
     Figura->Cls();
-    const double ax = -150, ay = -25, bx = 150, by = -25;
+    const auto [ax, ay, bx, by] = Inicio;
     Nivel = static_cast<std::int16_t>(BrNivel->value());
     if (Nivel == 0) {
       Figura->Line(Simples(ax), Simples(ay), Simples(bx), Simples(by));

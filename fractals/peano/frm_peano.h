@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "fractals/peano/peano.h"
 #include "fractals/shell/single_level_window.h"
 
 namespace velquora {
@@ -19,6 +20,9 @@ class FrmPeano : public SingleLevelWindow {
  protected:
   void botGerar_Click() override;
   QString descricaoDaFigura() const override;
+
+  // Where the curve starts; tests move it to make the error trap spring.
+  SegmentoPeano Inicio = InicioPeano;
 
  private:
   void Form_Load();

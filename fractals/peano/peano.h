@@ -11,6 +11,13 @@
 
 namespace velquora {
 
+// The segment both windows start the curve from, A = (-150, -25) to
+// B = (150, -25).
+struct SegmentoPeano {
+  double x1, y1, x2, y2;
+};
+inline constexpr SegmentoPeano InicioPeano{-150, -25, 150, -25};
+
 // Replaces the segment (x1, y1)-(x2, y2) at depth n by its nine pieces and
 // recurses while n + 1 < Nivel; only the deepest calls draw, handing each
 // piece to traca(x1, y1, x2, y2) in the order the curve runs. Called with

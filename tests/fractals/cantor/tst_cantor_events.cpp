@@ -1,6 +1,6 @@
 // The Cantor windows while they draw: events posted during a drawing run
 // inside its yields, as a user's clicks do, and the drawing goes on over the
-// data they leave. Also built with the address sanitizer: a window closed
+// data they leave. Under the sanitizers (make test-sanitize) a window closed
 // in the middle of a drawing must end it without touching freed memory.
 
 #include <QApplication>

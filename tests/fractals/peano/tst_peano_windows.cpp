@@ -21,13 +21,15 @@ using teste::PixelsDiferentes;
 namespace {
 
 // A drawing surface that fails: the segment after the first `aposSegmentos`
-// raises the run-time error `numero`, before anything of it is drawn.
+// raises the run-time error `numero`, before anything of it is drawn; error
+// 7 comes as a failed allocation.
 class SuperficieQueFalha : public teste::RecordingCanvas {
  public:
   SuperficieQueFalha(std::size_t aposSegmentos, int numero) : apos_(aposSegmentos), numero_(numero) {}
 
  protected:
   void desenhaLinha(float x1, float y1, float x2, float y2, std::optional<Cor> cor) override {
+    if (linhas.size() == apos_ && numero_ == ErroMemoria) throw std::bad_alloc();
     if (linhas.size() == apos_) throw ErroExecucao(numero_);
     RecordingCanvas::desenhaLinha(x1, y1, x2, y2, cor);
   }
@@ -214,6 +216,68 @@ class TstPeanoWindows : public QObject {
     QCOMPARE(w.Fig2->image(), antes[1]);
   }
 
+  // Start segments no user can give, for the faults the generation itself
+  // raises: a length whose square overflows, and coordinates beyond single
+  // precision on their way to the surface.
+  void faultsOfTheGeneration_data() {
+    QTest::addColumn<bool>("sequencia");
+    QTest::addColumn<int>("nivel");
+    QTest::addColumn<QList<double>>("inicio");
+    QTest::addColumn<int>("antes");  // segments drawn before the fault
+    using A = QList<double>;
+    QTest::newRow("one level, overflow") << false << 3 << A{-1e300, 0, 1e300, 0} << 0;
+    // Eight pieces of level 1 lie within the single range, the ninth ends at 3.6e38.
+    QTest::newRow("one level, beyond single precision") << false << 1 << A{3e38, 0, 3.6e38, 0} << 8;
+    QTest::newRow("one level, level 0 beyond single precision") << false << 0 << A{-150, -25, 1e39, -25} << 0;
+    QTest::newRow("sequence, overflow") << true << 2 << A{-1e300, 0, 1e300, 0} << 0;
+    QTest::newRow("sequence, beyond single precision") << true << 1 << A{3e38, 0, 3.6e38, 0} << 8;
+  }
+
+  void faultsOfTheGeneration() {
+    QFETCH(bool, sequencia);
+    QFETCH(int, nivel);
+    QFETCH(QList<double>, inicio);
+    QFETCH(int, antes);
+    struct Um : FrmPeano {
+      using FrmPeano::Inicio;
+    } um;
+    struct Seq : FrmFigPeano {
+      using FrmFigPeano::Inicio;
+    } seq;
+    PictureBox* superficie = sequencia ? (nivel == 1 ? seq.Fig2 : seq.Fig3) : um.Figura;
+    QWidget* comeca = sequencia ? static_cast<QWidget*>(nivel == 1 ? seq.Lb2 : seq.Lb3) : um.botGerar;
+    SegmentoPeano& segmento = sequencia ? seq.Inicio : um.Inicio;
+    if (sequencia) {
+      seq.show();
+      teste::Clica(comeca);  // the panel's figure, drawn before the fault
+    } else {
+      um.show();
+      teste::SetaDireita(um.BrNivel, nivel);
+    }
+    const QImage desenhada = superficie->image();
+
+    segmento = {inicio[0], inicio[1], inicio[2], inicio[3]};
+    teste::RecordingCanvas gravador;
+    superficie->setEspelho(&gravador);
+    CaixaVista vista;
+    respondeACaixa(vista);
+    teste::Clica(comeca);
+    QCOMPARE(vista.vezes, 1);
+    QCOMPARE(vista.texto, QStringLiteral("6"));
+    QCOMPARE(vista.titulo, QStringLiteral("VELQUORA"));
+    QCOMPARE(gravador.linhas.size(), std::size_t(antes));
+    // The panel keeps its figure; what the fault drew lies far off it.
+    if (sequencia) QCOMPARE(superficie->image(), desenhada);
+
+    // Back to the real start, the window draws its figure again.
+    segmento = InicioPeano;
+    gravador.limpa();
+    teste::Clica(comeca);
+    QCOMPARE(gravador.linhas.size(), std::size_t(std::pow(9, nivel)));
+    QCOMPARE(vista.vezes, 1);
+    superficie->setEspelho(nullptr);
+  }
+
   // A run-time error in a generation ends it, keeps what was drawn and shows
   // its number in a box titled "VELQUORA" with one OK button.
   void theErrorTrap_data() {
@@ -227,6 +291,8 @@ class TstPeanoWindows : public QObject {
     QTest::newRow("one level, deep in level 6") << false << 6 << 300000 << ErroChamadaInvalida;
     QTest::newRow("sequence, overflow in level 5") << true << 5 << 20000 << ErroEstouro;
     QTest::newRow("sequence, level 0's line fails") << true << 0 << 0 << ErroEstouro;
+    QTest::newRow("one level, out of memory in level 5") << false << 5 << 30000 << ErroMemoria;
+    QTest::newRow("sequence, out of memory in level 2") << true << 2 << 40 << ErroMemoria;
   }
 
   void theErrorTrap() {
