@@ -68,6 +68,7 @@ void Rasteriser::trecho(int y, int x0, int x1, QRgb cor) {
   if (static_cast<unsigned>(n - 1) < 8u) {
     // A short run: eight stores whatever its length, the surplus ones
     // repeating its first pixel, so that no branch depends on the length.
+#pragma GCC unroll 8
     for (int k = 0; k < 8; ++k) inicio[k < n ? k : 0] = cor;
   } else if (n > 8) {
     std::fill(inicio, inicio + n, cor);
