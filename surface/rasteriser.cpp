@@ -203,11 +203,21 @@ void Rasteriser::linhaLarga(double x1, double y1, double x2, double y2, double l
   const double yc = j0 + 0.5 - my;
   double meioAlong = yc * passoAlong + mx - 0.5, meioAcross = yc * passoAcross + mx - 0.5;
   const int ultimaColuna = largura_ - 1;
+  constexpr int desvio = 1 << 22;
+  const double larguraD = largura_, ultimaColunaD = ultimaColuna;
   QRgb sumidouro[1];
   for (int j = j0; j <= j1; ++j, meioAlong += passoAlong, meioAcross += passoAcross) {
     const double lo = std::max(meioAlong - aX, meioAcross - hY);
     const double hi = std::min(meioAlong + aX, meioAcross + hY);
-    const int i0 = std::max(-piso(-lo), 0), i1 = std::min(piso(hi), ultimaColuna);
+    // Along an almost upright segment the interval of the along condition
+    // runs far off on rows just past its ends, beyond what int holds: the
+    // ends are brought into the image (an empty row stays empty) before
+    // they are converted, and being above -desvio then, truncation after
+    // the shift is the floor, with no correction for negative values.
+    const double loNaImagem = std::min(std::max(lo, 0.0), larguraD);
+    const double hiNaImagem = std::max(std::min(hi, ultimaColunaD), -1.0);
+    const int i0 = desvio - static_cast<int>(desvio - loNaImagem);
+    const int i1 = static_cast<int>(hiNaImagem + desvio) - desvio;
     const int n = i1 - i0 + 1;
     if (n <= 8) {
       // A short run, the usual one: eight stores whatever its length, the
