@@ -68,6 +68,7 @@ void Rasteriser::trecho(int y, int x0, int x1, QRgb cor) {
   if (static_cast<unsigned>(n - 1) < 8u) {
     // A short run: eight stores whatever its length, the surplus ones
     // repeating its first pixel, so that no branch depends on the length.
+#pragma GCC unroll 8
     for (int k = 0; k < 8; ++k) inicio[k < n ? k : 0] = cor;
   } else if (n > 8) {
     std::fill(inicio, inicio + n, cor);
@@ -155,23 +156,35 @@ void Rasteriser::linhaLarga(double x1, double y1, double x2, double y2, double l
   // The rectangle: |(p - meio) . u| <= a along the segment, |(p - meio) . n|
   // <= h across it. On each row the two conditions bound x to an interval.
   const double dx = x2 - x1, dy = y2 - y1;
-  const double comprimento = std::sqrt(dx * dx + dy * dy);
-  const double h = largura / 2, a = comprimento / 2 + h;
+  const double h = largura / 2;
   const double mx = (x1 + x2) / 2, my = (y1 + y2) / 2;
   // Level or upright (the tree's branches at a right angle, most of the
-  // Peano curve): the rectangle is aligned with the pixels.
+  // Peano curve, a third of the Koch curve): the rectangle is aligned with
+  // the pixels, and its length is the sum below, no square root needed.
   constexpr double quase = 1e-12;
-  const double soma = std::abs(dx) + std::abs(dy);  // at most sqrt(2) times comprimento
+  const double soma = std::abs(dx) + std::abs(dy);  // at most sqrt(2) times the length
   const bool deitada = std::abs(dy) <= quase * soma, empe = std::abs(dx) <= quase * soma;
-  if (deitada || empe || comprimento == 0) {
-    const bool aoLongoDeX = !empe || comprimento == 0;
-    const double meiaX = aoLongoDeX ? a : h, meiaY = aoLongoDeX ? h : a;
+  if (deitada || empe) {
+    const double a = soma / 2 + h;
+    const double meiaX = empe ? h : a, meiaY = empe ? a : h;
     const int i0 = std::max(primeiroCentro(mx - meiaX), 0), i1 = std::min(ultimoCentro(mx + meiaX), largura_ - 1);
     const int j0 = std::max(primeiroCentro(my - meiaY), 0), j1 = std::min(ultimoCentro(my + meiaY), altura_ - 1);
     if (i0 > i1) return;
-    for (int j = j0; j <= j1; ++j) std::fill(linhaDaImagem(j) + i0, linhaDaImagem(j) + i1 + 1, cor);
+    const int n = i1 - i0 + 1;
+    if (n <= 8) {
+      // Short runs (the upright ones): eight stores a row, as below.
+      for (int j = j0; j <= j1; ++j) {
+        QRgb* inicio = linhaDaImagem(j) + i0;
+#pragma GCC unroll 8
+        for (int k = 0; k < 8; ++k) inicio[k < n ? k : 0] = cor;
+      }
+    } else {
+      for (int j = j0; j <= j1; ++j) std::fill(linhaDaImagem(j) + i0, linhaDaImagem(j) + i1 + 1, cor);
+    }
     return;
   }
+  const double comprimento = std::sqrt(dx * dx + dy * dy);
+  const double a = comprimento / 2 + h;
   // With u = (dx, dy) / comprimento: along, x ux + yc uy in [-a, a]; across,
   // -x uy + yc ux in [-h, h]. On each row both bound x to an interval whose
   // middle moves by a fixed step from one row to the next. Two divisions,
@@ -190,18 +203,31 @@ void Rasteriser::linhaLarga(double x1, double y1, double x2, double y2, double l
   const double yc = j0 + 0.5 - my;
   double meioAlong = yc * passoAlong + mx - 0.5, meioAcross = yc * passoAcross + mx - 0.5;
   const int ultimaColuna = largura_ - 1;
+  constexpr int desvio = 1 << 22;
+  const double larguraD = largura_, ultimaColunaD = ultimaColuna;
+  QRgb sumidouro[1];
   for (int j = j0; j <= j1; ++j, meioAlong += passoAlong, meioAcross += passoAcross) {
     const double lo = std::max(meioAlong - aX, meioAcross - hY);
     const double hi = std::min(meioAlong + aX, meioAcross + hY);
-    const int i0 = std::max(-piso(-lo), 0), i1 = std::min(piso(hi), ultimaColuna);
+    // Along an almost upright segment the interval of the along condition
+    // runs far off on rows just past its ends, beyond what int holds: the
+    // ends are brought into the image (an empty row stays empty) before
+    // they are converted, and being above -desvio then, truncation after
+    // the shift is the floor, with no correction for negative values.
+    const double loNaImagem = std::min(std::max(lo, 0.0), larguraD);
+    const double hiNaImagem = std::max(std::min(hi, ultimaColunaD), -1.0);
+    const int i0 = desvio - static_cast<int>(desvio - loNaImagem);
+    const int i1 = static_cast<int>(hiNaImagem + desvio) - desvio;
     const int n = i1 - i0 + 1;
-    if (static_cast<unsigned>(n - 1) < 8u) {
+    if (n <= 8) {
       // A short run, the usual one: eight stores whatever its length, the
       // surplus ones repeating its first pixel, so that no branch depends on
-      // the length.
-      QRgb* inicio = linhaDaImagem(j) + i0;
+      // the length. An empty row (one in twelve, at the corners) stores
+      // into a sink instead of branching around.
+      QRgb* inicio = n > 0 ? linhaDaImagem(j) + i0 : sumidouro;
+#pragma GCC unroll 8
       for (int k = 0; k < 8; ++k) inicio[k < n ? k : 0] = cor;
-    } else if (n > 8) {
+    } else {
       QRgb* linha = linhaDaImagem(j);
       for (int i = i0; i <= i1; ++i) linha[i] = cor;
     }
