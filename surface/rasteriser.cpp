@@ -164,9 +164,14 @@ void Rasteriser::linhaLarga(double x1, double y1, double x2, double y2, double l
   constexpr double quase = 1e-12;
   const double soma = std::abs(dx) + std::abs(dy);  // at most sqrt(2) times the length
   const bool deitada = std::abs(dy) <= quase * soma, empe = std::abs(dx) <= quase * soma;
-  if (deitada || empe) {
+  // Shorter than a pixel (the last levels of the tree): whichever way it
+  // turns, the rectangle is within a fraction of a pixel of the square of
+  // its ends' box widened by the pen, which is drawn instead.
+  const bool curta = soma < 1;
+  if (deitada || empe || curta) {
     const double a = soma / 2 + h;
-    const double meiaX = empe ? h : a, meiaY = empe ? a : h;
+    const double meiaX = curta ? std::abs(dx) / 2 + h : empe ? h : a;
+    const double meiaY = curta ? std::abs(dy) / 2 + h : empe ? a : h;
     const int i0 = std::max(primeiroCentro(mx - meiaX), 0), i1 = std::min(ultimoCentro(mx + meiaX), largura_ - 1);
     const int j0 = std::max(primeiroCentro(my - meiaY), 0), j1 = std::min(ultimoCentro(my + meiaY), altura_ - 1);
     if (i0 > i1) return;
