@@ -91,6 +91,13 @@ void Rasteriser::traca(double x1, double y1, double x2, double y2, int largura, 
   if (!dentro) {
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
     if (!cortaSegmento(x1, y1, x2, y2, -m, -m, largura_ + m, altura_ + m)) return;
+    // Ends of astronomic size leave the cut ends far off, the precision of
+    // their arithmetic lost: such a segment has no place to be drawn.
+    const double n = m + 1;
+    if (std::min(x1, x2) < -n || std::min(y1, y2) < -n || std::max(x1, x2) > largura_ + n ||
+        std::max(y1, y2) > altura_ + n) {
+      return;
+    }
   }
   if (largura <= 1) {
     linhaFina(x1, y1, x2, y2, cor);
