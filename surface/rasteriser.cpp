@@ -330,6 +330,34 @@ QRect Rasteriser::circulo(double cx, double cy, double r, const QRgb* preenchime
       }
       bordaDeCima = bordaDeBaixo;
     }
+  } else if (fino && preenchimento != nullptr && cx - r - 1 >= 0 && cy - r - 1 >= 0 && cx + r + 1 < largura_ &&
+             cy + r + 1 < altura_) {
+    // The figures' many small filled circles, wholly inside the image: the
+    // same pixels as below, written straight into the rows with no clipping,
+    // each row's fill span and steep outline pixels from one pass.
+    const QRgb fundo = *preenchimento;
+    const double alto = std::max(r, oitavo);
+    const int j0 = -piso(0.5 - (cy - alto)), j1 = piso(cy + alto - 0.5);
+    for (int j = j0; j <= j1; ++j) {
+      const double d = j + 0.5 - cy;
+      const double noCentro = meia(d);
+      QRgb* linha = linhaDaImagem(j);
+      if (std::abs(d) <= r) {
+        const int a = -piso(0.5 - (cx - noCentro)), b = piso(cx + noCentro - 0.5);
+        for (int i = a; i <= b; ++i) linha[i] = fundo;
+      }
+      if (std::abs(d) <= oitavo) {
+        const double naBorda = meia(j - cy);
+        linha[piso(cx - (d > 0 ? noCentro : naBorda))] = contorno;
+        linha[piso(cx + (d < 0 ? noCentro : naBorda))] = contorno;
+      }
+    }
+    const int i0 = -piso(0.5 - (cx - oitavo)), i1 = piso(cx + oitavo - 0.5);
+    for (int i = i0; i <= i1; ++i) {
+      const double centro = i + 0.5 - cx, borda = i - cx;
+      linhaDaImagem(piso(cy - meia(centro > 0 ? centro : borda)))[i] = contorno;
+      linhaDaImagem(piso(cy + meia(centro < 0 ? centro : borda)))[i] = contorno;
+    }
   } else {
     if (preenchimento != nullptr) {
       // With a one-pixel outline, the rows of its steep part are drawn with the

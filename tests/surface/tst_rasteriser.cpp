@@ -146,6 +146,23 @@ class TstRasteriser : public QObject {
     QCOMPARE(total.foraDaBorda, 0);
     QVERIFY2(parte <= parteMaxima, qPrintable(QString::number(parte)));
   }
+
+  // Small filled circles wholly inside the image take a shorter way than
+  // those the image's edge cuts: the same circle drawn both ways must give
+  // the same pixels where the two images overlap.
+  void smallCirclesSameInsideAndAtTheEdge() {
+    QRandomGenerator aleatorio(54321);
+    for (int k = 0; k < 400; ++k) {
+      const double raio = 0.3 + 7.5 * aleatorio.generateDouble();
+      const double cx = 20 + aleatorio.generateDouble(), cy = 20 + aleatorio.generateDouble();
+      QImage inteira(40, 40, QImage::Format_RGB32), cortada(int(cx) + 1, 40, QImage::Format_RGB32);
+      inteira.fill(Fundo);
+      cortada.fill(Fundo);
+      Rasteriser(inteira).circulo(cx, cy, raio, &Recheio, Tinta, 1);
+      Rasteriser(cortada).circulo(cx, cy, raio, &Recheio, Tinta, 1);
+      QCOMPARE(inteira.copy(cortada.rect()), cortada);
+    }
+  }
 };
 
 QTEST_MAIN(TstRasteriser)
