@@ -13,17 +13,11 @@
 
 #include "fractals/koch_curve/koch.h"
 #include "surface/image_canvas.h"
+#include "tests/support/conexao_x.h"
 
 using namespace velquora;
 
 namespace {
-
-QString xdotool(const QStringList& argumentos) {
-  QProcess p;
-  p.start(QStringLiteral("xdotool"), argumentos);
-  if (!p.waitForFinished(10000)) return {};
-  return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
-}
 
 // Visible top-level windows whose caption is exactly `nome`.
 QList<WId> janelas(const QString& nome) {

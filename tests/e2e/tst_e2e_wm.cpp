@@ -16,57 +16,28 @@
 
 #include "fractals/koch_curve/koch.h"
 #include "surface/image_canvas.h"
+#include "tests/support/conexao_x.h"
 
 using namespace velquora;
 
 namespace {
-
-QString xdotool(const QStringList& argumentos) {
-  QProcess p;
-  p.start(QStringLiteral("xdotool"), argumentos);
-  if (!p.waitForFinished(10000)) return {};
-  return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
-}
 
 void teclas(const QStringList& nomes) {
   xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("50")} + nomes);
   QTest::qWait(100);
 }
 
-// This test's own connection to the X server: window geometry, frame
-// extents and close requests.
-class Servidor {
+// This test's own view of the X server: window geometry and the frame
+// extents the window manager publishes.
+class Servidor : public ConexaoX {
  public:
-  Servidor() : x_(xcb_connect(nullptr, nullptr)) { raiz_ = xcb_setup_roots_iterator(xcb_get_setup(x_)).data->root; }
-  ~Servidor() { xcb_disconnect(x_); }
-  Servidor(const Servidor&) = delete;
-  Servidor& operator=(const Servidor&) = delete;
-
-  xcb_atom_t atomo(const char* nome) {
-    auto* r = xcb_intern_atom_reply(x_, xcb_intern_atom(x_, 0, std::strlen(nome), nome), nullptr);
-    const xcb_atom_t a = r->atom;
-    std::free(r);
-    return a;
-  }
-
-  // Cardinal values of a window property; empty when it is not set.
-  QList<quint32> propriedade(xcb_window_t janela, const char* nome) {
-    QList<quint32> valores;
-    auto* r = xcb_get_property_reply(x_, xcb_get_property(x_, 0, janela, atomo(nome), XCB_ATOM_ANY, 0, 16), nullptr);
-    if (r != nullptr && r->format == 32) {
-      const auto* v = static_cast<const quint32*>(xcb_get_property_value(r));
-      for (int i = 0; i < xcb_get_property_value_length(r) / 4; ++i) valores << v[i];
-    }
-    std::free(r);
-    return valores;
-  }
-
-  bool haGerenciador() { return !propriedade(raiz_, "_NET_SUPPORTING_WM_CHECK").isEmpty(); }
+  bool haGerenciador() { return !cardinais(raiz(), "_NET_SUPPORTING_WM_CHECK").isEmpty(); }
 
   // The client area on the screen.
   QRect cliente(xcb_window_t janela) {
-    auto* g = xcb_get_geometry_reply(x_, xcb_get_geometry(x_, janela), nullptr);
-    auto* t = xcb_translate_coordinates_reply(x_, xcb_translate_coordinates(x_, janela, raiz_, 0, 0), nullptr);
+    xcb_connection_t* x = conexao();
+    auto* g = xcb_get_geometry_reply(x, xcb_get_geometry(x, janela), nullptr);
+    auto* t = xcb_translate_coordinates_reply(x, xcb_translate_coordinates(x, janela, raiz(), 0, 0), nullptr);
     QRect r;
     if (g != nullptr && t != nullptr) r = QRect(t->dst_x, t->dst_y, g->width, g->height);
     std::free(g);
@@ -74,31 +45,14 @@ class Servidor {
     return r;
   }
 
-  // The whole window, frame included, from the frame extents the window
-  // manager publishes; the client area while there are none.
+  // The whole window, frame included; the client area while there are no
+  // frame extents.
   QRect moldura(xcb_window_t janela) {
     const QRect c = cliente(janela);
-    const QList<quint32> e = propriedade(janela, "_NET_FRAME_EXTENTS");  // left, right, top, bottom
+    const QList<quint32> e = cardinais(janela, "_NET_FRAME_EXTENTS");  // left, right, top, bottom
     if (e.size() != 4) return c;
     return c.adjusted(-int(e[0]), -int(e[2]), int(e[1]), int(e[3]));
   }
-
-  // Asks the window to close, as the close button of its frame does.
-  void pedeFechamento(xcb_window_t janela) {
-    xcb_client_message_event_t ev{};
-    ev.response_type = XCB_CLIENT_MESSAGE;
-    ev.format = 32;
-    ev.window = janela;
-    ev.type = atomo("WM_PROTOCOLS");
-    ev.data.data32[0] = atomo("WM_DELETE_WINDOW");
-    ev.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(x_, 0, janela, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&ev));
-    xcb_flush(x_);
-  }
-
- private:
-  xcb_connection_t* x_;
-  xcb_window_t raiz_ = 0;
 };
 
 // Visible top-level windows of the caption.

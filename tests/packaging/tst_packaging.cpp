@@ -5,7 +5,6 @@
 //
 // Runs under xvfb-run; the test itself draws offscreen.
 
-#include <xcb/xcb.h>
 #include <QDirIterator>
 #include <QImage>
 #include <QPainter>
@@ -17,6 +16,8 @@
 #include <QTest>
 #include <cstdlib>
 #include <cstring>
+
+#include "tests/support/conexao_x.h"
 
 namespace {
 
@@ -70,45 +71,6 @@ QString entradaDesktop(const QString& prefixo, const QString& chave) {
   QSettings entrada(QStringLiteral("%1/share/applications/%2.desktop").arg(prefixo, kId), QSettings::IniFormat);
   return entrada.value(QStringLiteral("Desktop Entry/") + chave).toString();
 }
-
-// One X connection for the properties of the program's windows and for
-// closing them as a window's close button does.
-class X {
- public:
-  X() : c_(xcb_connect(nullptr, nullptr)) {}
-  ~X() { xcb_disconnect(c_); }
-
-  xcb_atom_t atomo(const char* nome) {
-    auto* r = xcb_intern_atom_reply(c_, xcb_intern_atom(c_, 0, std::strlen(nome), nome), nullptr);
-    const xcb_atom_t a = r ? r->atom : xcb_atom_t{XCB_ATOM_NONE};
-    std::free(r);
-    return a;
-  }
-
-  QByteArray propriedade(xcb_window_t janela, xcb_atom_t nome) {
-    auto* r = xcb_get_property_reply(c_, xcb_get_property(c_, 0, janela, nome, XCB_GET_PROPERTY_TYPE_ANY, 0, 1 << 20),
-                                     nullptr);
-    if (r == nullptr) return {};
-    const QByteArray valor(static_cast<const char*>(xcb_get_property_value(r)), xcb_get_property_value_length(r));
-    std::free(r);
-    return valor;
-  }
-
-  void pedeFechamento(xcb_window_t janela) {
-    xcb_client_message_event_t ev{};
-    ev.response_type = XCB_CLIENT_MESSAGE;
-    ev.format = 32;
-    ev.window = janela;
-    ev.type = atomo("WM_PROTOCOLS");
-    ev.data.data32[0] = atomo("WM_DELETE_WINDOW");
-    ev.data.data32[1] = XCB_CURRENT_TIME;
-    xcb_send_event(c_, 0, janela, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&ev));
-    std::free(xcb_get_input_focus_reply(c_, xcb_get_input_focus(c_), nullptr));
-  }
-
- private:
-  xcb_connection_t* c_;
-};
 
 }  // namespace
 
@@ -274,7 +236,7 @@ class TstPackaging : public QObject {
         QString::fromLatin1(busca.readAllStandardOutput()).split(QLatin1Char('\n')).first().toUInt();
     QVERIFY(menu != 0);
 
-    X x;
+    velquora::ConexaoX x;
     const QByteArray icone = x.propriedade(menu, x.atomo("_NET_WM_ICON"));
     QVERIFY(icone.size() > 16 * 16 * 4);
     const QList<QByteArray> classe = x.propriedade(menu, XCB_ATOM_WM_CLASS).split('\0');
