@@ -358,6 +358,34 @@ QRect Rasteriser::circulo(double cx, double cy, double r, const QRgb* preenchime
       linhaDaImagem(piso(cy - meia(centro > 0 ? centro : borda)))[i] = contorno;
       linhaDaImagem(piso(cy + meia(centro < 0 ? centro : borda)))[i] = contorno;
     }
+  } else if (!fino && preenchimento != nullptr && cx - alcance >= 0 && cy - alcance >= 0 && cx + alcance < largura_ &&
+             cy + alcance < altura_) {
+    // A filled circle with a wide outline, wholly inside the image: the
+    // pixels of the fill and the ring below, in one pass over the rows. The
+    // ring covers every fill pixel outside its inner edge, so each row is
+    // the ring's part left of the inner edge, the fill between, and the
+    // ring's part right of it; or the ring's whole span where the row misses
+    // the inner edge.
+    const QRgb fundo = *preenchimento;
+    const double fora = r + h, dentro = r - h;
+    const int j0 = -piso(0.5 - (cy - fora)), j1 = piso(cy + fora - 0.5);
+    for (int j = j0; j <= j1; ++j) {
+      const double d = j + 0.5 - cy;
+      const double t = std::sqrt(std::max(0.0, fora * fora - d * d));
+      const double s2 = dentro > 0 ? dentro * dentro - d * d : -1;
+      QRgb* linha = linhaDaImagem(j);
+      const int a = -piso(0.5 - (cx - t)), b = piso(cx + t - 0.5);
+      if (s2 <= 0) {
+        for (int i = a; i <= b; ++i) linha[i] = contorno;
+      } else {
+        const double s = std::sqrt(s2);
+        const int e = piso(cx - s - 0.5), f = -piso(0.5 - (cx + s));
+        for (int i = a; i <= e; ++i) linha[i] = contorno;
+        for (int i = e + 1; i < f; ++i) linha[i] = fundo;
+        for (int i = f; i <= b; ++i) linha[i] = contorno;
+      }
+    }
+    return recorta(cx - alcance, cy - alcance, cx + alcance, cy + alcance);
   } else {
     if (preenchimento != nullptr) {
       // With a one-pixel outline, the rows of its steep part are drawn with the

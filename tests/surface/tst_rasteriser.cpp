@@ -147,19 +147,21 @@ class TstRasteriser : public QObject {
     QVERIFY2(parte <= parteMaxima, qPrintable(QString::number(parte)));
   }
 
-  // Small filled circles wholly inside the image take a shorter way than
-  // those the image's edge cuts: the same circle drawn both ways must give
-  // the same pixels where the two images overlap.
+  // Small filled circles wholly inside the image, with a thin or a wide
+  // outline, take a shorter way than those the image's edge cuts: the same
+  // circle drawn both ways must give the same pixels where the two images
+  // overlap.
   void smallCirclesSameInsideAndAtTheEdge() {
     QRandomGenerator aleatorio(54321);
-    for (int k = 0; k < 400; ++k) {
+    for (int k = 0; k < 800; ++k) {
+      const int largura = k % 2 == 0 ? 1 : 2;
       const double raio = 0.3 + 7.5 * aleatorio.generateDouble();
       const double cx = 20 + aleatorio.generateDouble(), cy = 20 + aleatorio.generateDouble();
       QImage inteira(40, 40, QImage::Format_RGB32), cortada(int(cx) + 1, 40, QImage::Format_RGB32);
       inteira.fill(Fundo);
       cortada.fill(Fundo);
-      Rasteriser(inteira).circulo(cx, cy, raio, &Recheio, Tinta, 1);
-      Rasteriser(cortada).circulo(cx, cy, raio, &Recheio, Tinta, 1);
+      Rasteriser(inteira).circulo(cx, cy, raio, &Recheio, Tinta, largura);
+      Rasteriser(cortada).circulo(cx, cy, raio, &Recheio, Tinta, largura);
       QCOMPARE(inteira.copy(cortada.rect()), cortada);
     }
   }
