@@ -81,21 +81,13 @@ ImageCanvas::Mapa ImageCanvas::mapaDe(QSizeF grade, double celulasPorPixel) cons
   }
 }
 
-void ImageCanvas::acompanhaTamanho() {
-  if (mapaValido_ && (area_ == nullptr || (area_->size() == tamanhoMapeado_ && area_->pos() == lugarMapeado_))) {
-    return;
-  }
-  refazMapa();
-}
-
 void ImageCanvas::refazMapa() {
   if (tamanhoNoDispositivo() != imagem_.size() || razaoDaArea() != razaoImagem_) redimensiona();
   mapa_ = mapaDe(imagem_.size(), razaoImagem_);
   mapaLogico_ = mapaDe(tamanhoDaArea(), 1);
   razaoInteira_ = razaoImagem_ == std::floor(razaoImagem_);
   if (area_ != nullptr) {
-    tamanhoMapeado_ = area_->size();
-    lugarMapeado_ = area_->pos();
+    geometriaMapeada_ = area_->geometry();
   }
   mapaValido_ = true;
 }
@@ -176,12 +168,10 @@ const QImage& ImageCanvas::imagemParaMostrar() {
   return imagem_;
 }
 
-Rasteriser& ImageCanvas::rasteriser() {
-  if (!rasteriserLigado_) {
-    conclui();
-    rasteriser_ = Rasteriser(imagem_);
-    rasteriserLigado_ = true;
-  }
+Rasteriser& ImageCanvas::ligaRasteriser() {
+  conclui();
+  rasteriser_ = Rasteriser(imagem_);
+  rasteriserLigado_ = true;
   return rasteriser_;
 }
 
@@ -288,7 +278,7 @@ void ImageCanvas::desenhaLinha(float x1, float y1, float x2, float y2, std::opti
   if (rasterizaDireto()) {
     if (std::min(a.x(), b.x()) >= contido_.x0 && std::max(a.x(), b.x()) < contido_.x1 &&
         std::min(a.y(), b.y()) >= contido_.y0 && std::max(a.y(), b.y()) < contido_.y1) {
-      rasteriser().traca(a.x(), a.y(), b.x(), b.y(), larguraDispositivo_, rgb(corLinha));
+      rasteriser().tracaDentro(a.x(), a.y(), b.x(), b.y(), larguraDispositivo_, rgb(corLinha));
     } else {
       alterou(rasteriser().linha(a.x(), a.y(), b.x(), b.y(), larguraDispositivo_, rgb(corLinha)));
     }

@@ -14,6 +14,7 @@
 #include <QLineF>
 #include <QPainter>
 #include <QSize>
+#include <QWidget>
 #include <vector>
 
 #include "canvas.h"
@@ -130,7 +131,12 @@ class ImageCanvas : public Canvas {
   // Brings the image to the area's size and the mapping up to date: once per
   // primitive, a size and a place compared and nothing more when neither
   // changed.
-  void acompanhaTamanho();
+  // Keeps the mapping true to the area as it stands: it is worked out again
+  // only when the area has moved or changed size since.
+  void acompanhaTamanho() {
+    if (mapaValido_ && (area_ == nullptr || area_->geometry() == geometriaMapeada_)) return;
+    refazMapa();
+  }
   void refazMapa();
   // Brings the image to the area's device size and ratio. What is drawn is
   // kept: at the same ratio as it stands, in the part that remains; at a new
@@ -171,7 +177,8 @@ class ImageCanvas : public Canvas {
   // Whether the rasteriser of our own draws at this ratio (whole ratios);
   // at others the painter does.
   bool rasterizaDireto() const { return razaoInteira_; }
-  Rasteriser& rasteriser();
+  Rasteriser& rasteriser() { return rasteriserLigado_ ? rasteriser_ : ligaRasteriser(); }
+  Rasteriser& ligaRasteriser();
   // Adds a primitive's rectangle to what has changed; the widget hears of it
   // only when it reaches outside what it was already told.
   void alterou(const QRect& area) {
@@ -218,8 +225,7 @@ class ImageCanvas : public Canvas {
 
   const QWidget* area_ = nullptr;
   bool mapaValido_ = false;
-  QSize tamanhoMapeado_;  // the widget's size and place the mapping was worked out for
-  QPoint lugarMapeado_;
+  QRect geometriaMapeada_;  // the widget's size and place the mapping was worked out for
   Mapa mapa_;             // to device pixels of the image
   Mapa mapaLogico_;       // to logical pixels
   int larguraDispositivo_ = 1;  // the pen in whole device pixels

@@ -32,6 +32,14 @@ class Rasteriser {
   QRect linha(double x1, double y1, double x2, double y2, int largura, QRgb cor);
   // The same, for a caller that knows already what it may change.
   void traca(double x1, double y1, double x2, double y2, int largura, QRgb cor);
+  // The same, for a segment whose ends and pen lie wholly inside the image.
+  void tracaDentro(double x1, double y1, double x2, double y2, int largura, QRgb cor) {
+    if (largura <= 1) {
+      linhaFina(x1, y1, x2, y2, cor);
+    } else {
+      linhaLarga(x1, y1, x2, y2, largura, cor);
+    }
+  }
 
   // A circle of centre (cx, cy) and radius r: filled with *preenchimento when
   // it is given, then outlined in `contorno` with a line of `largura` pixels.
