@@ -303,8 +303,15 @@ void ImageCanvas::desenhaCirculo(float x, float y, float raio, std::optional<Cor
   if (foraDoPlano(centro) || !std::isfinite(r)) return;
   if (rasterizaDireto()) {
     const QRgb preenchimento = rgb(corPreenchimento_);
-    alterou(rasteriser().circulo(centro.x(), centro.y(), r, estiloPreenchimento_ == 0 ? &preenchimento : nullptr,
-                                 rgb(c.value_or(frente_)), larguraDispositivo_));
+    const QRgb* fundo = estiloPreenchimento_ == 0 ? &preenchimento : nullptr;
+    // Inside what has changed already (the figures' circles within the
+    // first one), as a segment of the circle's width would be.
+    if (centro.x() - r >= contido_.x0 && centro.x() + r < contido_.x1 && centro.y() - r >= contido_.y0 &&
+        centro.y() + r < contido_.y1) {
+      rasteriser().tracaCirculo(centro.x(), centro.y(), r, fundo, rgb(c.value_or(frente_)), larguraDispositivo_);
+    } else {
+      alterou(rasteriser().circulo(centro.x(), centro.y(), r, fundo, rgb(c.value_or(frente_)), larguraDispositivo_));
+    }
     return;
   }
   descarregaLinhas();

@@ -5,6 +5,10 @@
 #include <limits>
 #include <vector>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace velquora {
 
 namespace {
@@ -49,6 +53,33 @@ bool cortaSegmento(double& ax, double& ay, double& bx, double& by, double x0, do
   ax = nax;
   ay = nay;
   return true;
+}
+
+// sqrt(max(0, r2 - a * a)) and the same of b, to the bit, in one
+// instruction where the processor has one for two.
+inline void MeiasCordas(double r2, double a, double b, double& ma, double& mb) {
+#ifdef __SSE2__
+  const __m128d v = _mm_set_pd(b, a);
+  const __m128d m = _mm_sqrt_pd(_mm_max_pd(_mm_sub_pd(_mm_set1_pd(r2), _mm_mul_pd(v, v)), _mm_setzero_pd()));
+  ma = _mm_cvtsd_f64(m);
+  mb = _mm_cvtsd_f64(_mm_unpackhi_pd(m, m));
+#else
+  ma = std::sqrt(std::max(0.0, r2 - a * a));
+  mb = std::sqrt(std::max(0.0, r2 - b * b));
+#endif
+}
+
+// n pixels from `inicio`, n at most 16 (an empty run when n <= 0 stores
+// nothing): stores in blocks of eight whatever n is, the surplus ones
+// repeating the first pixel, so that no branch depends on the run's length.
+inline void corre(QRgb* inicio, int n, QRgb cor) {
+  if (n <= 0) return;
+#pragma GCC unroll 8
+  for (int k = 0; k < 8; ++k) inicio[k < n ? k : 0] = cor;
+  if (n > 8) {
+#pragma GCC unroll 8
+    for (int k = 8; k < 16; ++k) inicio[k < n ? k : 0] = cor;
+  }
 }
 
 }  // namespace
@@ -247,11 +278,18 @@ void Rasteriser::linhaLarga(double x1, double y1, double x2, double y2, double l
 }
 
 QRect Rasteriser::circulo(double cx, double cy, double r, const QRgb* preenchimento, QRgb contorno, int largura) {
+  tracaCirculo(cx, cy, r, preenchimento, contorno, largura);
   if (bits_ == nullptr || !std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(r)) return {};
+  const double alcance = std::abs(r) + largura / 2.0 + 1;
+  return recorta(cx - alcance, cy - alcance, cx + alcance, cy + alcance);
+}
+
+void Rasteriser::tracaCirculo(double cx, double cy, double r, const QRgb* preenchimento, QRgb contorno, int largura) {
+  if (bits_ == nullptr || !std::isfinite(cx) || !std::isfinite(cy) || !std::isfinite(r)) return;
   r = std::abs(r);
   const double h = largura / 2.0;
   const double alcance = r + h + 1;
-  if (cx + alcance < 0 || cy + alcance < 0 || cx - alcance > largura_ || cy - alcance > altura_) return {};
+  if (cx + alcance < 0 || cy + alcance < 0 || cx - alcance > largura_ || cy - alcance > altura_) return;
   // Rows whose centres lie within a distance of the centre's row.
   auto linhas = [&](double raio, auto&& faz) {
     const int j0 = std::max(primeiroCentro(cy - raio), 0), j1 = std::min(ultimoCentro(cy + raio), altura_ - 1);
@@ -344,7 +382,7 @@ QRect Rasteriser::circulo(double cx, double cy, double r, const QRgb* preenchime
       QRgb* linha = linhaDaImagem(j);
       if (std::abs(d) <= r) {
         const int a = -piso(0.5 - (cx - noCentro)), b = piso(cx + noCentro - 0.5);
-        for (int i = a; i <= b; ++i) linha[i] = fundo;
+        corre(linha + a, b - a + 1, fundo);
       }
       if (std::abs(d) <= oitavo) {
         const double naBorda = meia(j - cy);
@@ -353,10 +391,13 @@ QRect Rasteriser::circulo(double cx, double cy, double r, const QRgb* preenchime
       }
     }
     const int i0 = -piso(0.5 - (cx - oitavo)), i1 = piso(cx + oitavo - 0.5);
+    const double r2 = r * r;
     for (int i = i0; i <= i1; ++i) {
       const double centro = i + 0.5 - cx, borda = i - cx;
-      linhaDaImagem(piso(cy - meia(centro > 0 ? centro : borda)))[i] = contorno;
-      linhaDaImagem(piso(cy + meia(centro < 0 ? centro : borda)))[i] = contorno;
+      double emCima, emBaixo;
+      MeiasCordas(r2, centro > 0 ? centro : borda, centro < 0 ? centro : borda, emCima, emBaixo);
+      linhaDaImagem(piso(cy - emCima))[i] = contorno;
+      linhaDaImagem(piso(cy + emBaixo))[i] = contorno;
     }
   } else if (!fino && preenchimento != nullptr && cx - alcance >= 0 && cy - alcance >= 0 && cx + alcance < largura_ &&
              cy + alcance < altura_) {
@@ -385,7 +426,7 @@ QRect Rasteriser::circulo(double cx, double cy, double r, const QRgb* preenchime
         for (int i = f; i <= b; ++i) linha[i] = contorno;
       }
     }
-    return recorta(cx - alcance, cy - alcance, cx + alcance, cy + alcance);
+    return;
   } else {
     if (preenchimento != nullptr) {
       // With a one-pixel outline, the rows of its steep part are drawn with the
@@ -432,7 +473,6 @@ QRect Rasteriser::circulo(double cx, double cy, double r, const QRgb* preenchime
       }
     });
   }
-  return recorta(cx - alcance, cy - alcance, cx + alcance, cy + alcance);
 }
 
 QRect Rasteriser::poligono(const QPointF* cantos, int quantos, const QRgb* preenchimento, QRgb contorno,

@@ -44,6 +44,8 @@ class Rasteriser {
   // A circle of centre (cx, cy) and radius r: filled with *preenchimento when
   // it is given, then outlined in `contorno` with a line of `largura` pixels.
   QRect circulo(double cx, double cy, double r, const QRgb* preenchimento, QRgb contorno, int largura);
+  // The same, for a caller that knows already what it may change.
+  void tracaCirculo(double cx, double cy, double r, const QRgb* preenchimento, QRgb contorno, int largura);
 
   // A polygon: filled with *preenchimento when it is given, then outlined
   // with lines of `largura` pixels from each corner to the next and from the
