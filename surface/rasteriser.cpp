@@ -69,6 +69,26 @@ inline void MeiasCordas(double r2, double a, double b, double& ma, double& mb) {
 #endif
 }
 
+// n pixels from `inicio`, n at most 8; n <= 0 stores one pixel there. From
+// four pixels on, two stores of four that overlap as much as they must;
+// below, three single stores, the surplus ones repeating the first pixel.
+inline void trechoCurto(QRgb* inicio, int n, QRgb cor) {
+#ifdef __SSE2__
+  if (n >= 4) {
+    const __m128i quatro = _mm_set1_epi32(static_cast<int>(cor));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(inicio), quatro);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(inicio + n - 4), quatro);
+    return;
+  }
+  inicio[0] = cor;
+  inicio[n >= 2 ? 1 : 0] = cor;
+  inicio[n >= 3 ? 2 : 0] = cor;
+#else
+#pragma GCC unroll 8
+  for (int k = 0; k < 8; ++k) inicio[k < n ? k : 0] = cor;
+#endif
+}
+
 // n pixels from `inicio`, n at most 16 (an empty run when n <= 0 stores
 // nothing): stores in blocks of eight whatever n is, the surplus ones
 // repeating the first pixel, so that no branch depends on the run's length.
@@ -263,13 +283,10 @@ void Rasteriser::linhaLarga(double x1, double y1, double x2, double y2, double l
     const int i1 = static_cast<int>(hiNaImagem + desvio) - desvio;
     const int n = i1 - i0 + 1;
     if (n <= 8) {
-      // A short run, the usual one: eight stores whatever its length, the
-      // surplus ones repeating its first pixel, so that no branch depends on
-      // the length. An empty row (one in twelve, at the corners) stores
-      // into a sink instead of branching around.
+      // A short run, the usual one. An empty row (one in twelve, at the
+      // corners) stores into a sink instead of branching around.
       QRgb* inicio = n > 0 ? linhaDaImagem(j) + i0 : sumidouro;
-#pragma GCC unroll 8
-      for (int k = 0; k < 8; ++k) inicio[k < n ? k : 0] = cor;
+      trechoCurto(inicio, n, cor);
     } else {
       QRgb* linha = linhaDaImagem(j);
       for (int i = i0; i <= i1; ++i) linha[i] = cor;
