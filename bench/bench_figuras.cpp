@@ -106,7 +106,9 @@ void Assenta() {
 
 // Rounds of (prepare, figure, limit), the figure and its limit timed one
 // right after the other so both see the same load on the machine. At least 9
-// rounds, more for quick figures (about 0.4 s of figure in all, at most 61).
+// rounds, more for quick figures (about 1 s of figure in all, at most 301:
+// the quickest take a fifth of a millisecond, and a median of few of them
+// moves with every disturbance of the machine).
 void Mede(benchmark::State& estado, const std::string& nome, const std::function<void()>& prepara,
           const std::function<void()>& figura, const std::function<void()>& limite) {
   for (auto _ : estado) {
@@ -126,7 +128,7 @@ void Mede(benchmark::State& estado, const std::string& nome, const std::function
     tf.clear();
     tl.clear();
     rodada();
-    const int rodadas = std::clamp(static_cast<int>(400 / std::max(tf[0], 0.001)), 9, 61);
+    const int rodadas = std::clamp(static_cast<int>(1000 / std::max(tf[0], 0.001)), 9, 301);
     while (static_cast<int>(tf.size()) < rodadas) rodada();
     const double mf = Quantil(tf, 0.5), ml = Quantil(tl, 0.5);
     estado.SetIterationTime(mf / 1000);
