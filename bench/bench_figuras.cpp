@@ -2,8 +2,9 @@
 // finished figure in the backing image, beside its raster limit (bench/
 // limite.h) measured in the same run, round for round: the ratio of the two
 // medians is what the surface costs over the least a figure can cost. Also
-// the start-up time to the menu's first frame and the memory the Peano curve
-// of level 6 adds to an idle window, each in a child process of its own.
+// the program's own start-up time to the menu's first frame and the memory
+// the Peano curve of level 6 adds to an idle window, each in a child process
+// of its own.
 //
 // Run offscreen, at the device pixel ratio the environment gives
 // (QT_SCALE_FACTOR=2 for 2): `make bench` runs it at 1 and 2.
@@ -11,6 +12,7 @@
 #include <benchmark/benchmark.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <csignal>
 #include <unistd.h>
 
 #include <QApplication>
@@ -26,9 +28,6 @@
 #include <string>
 #include <vector>
 
-#include "app/frm_velquora.h"
-#include "app/screen_fit.h"
-#include "app/window_slot.h"
 #include "fractals/cantor/frm_cantor.h"
 #include "fractals/cantor/frm_fig_cantor.h"
 #include "fractals/koch_curve/frm_curva_koch.h"
@@ -430,30 +429,6 @@ std::string Filho(const char* programa, const char* modo, double* inicio) {
   return saida;
 }
 
-// The start of the program as main.cpp makes it, until the menu's first frame
-// has been painted; prints the monotonic clock at that moment.
-int Arranque(int argc, char** argv) {
-  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-  AjustaEscalaATela(argc, argv);
-  QApplication app(argc, argv);
-  QApplication::setStyle(QStringLiteral("Fusion"));
-  FrmVelquora& menu = velquora::Mostra<FrmVelquora>();
-  struct Espia : QObject {
-    bool eventFilter(QObject*, QEvent* e) override {
-      if (e->type() == QEvent::Paint) {
-        QMetaObject::invokeMethod(qApp, [] {
-          std::printf("%.4f\n", Agora());
-          std::fflush(stdout);
-          QCoreApplication::quit();
-        }, Qt::QueuedConnection);
-      }
-      return false;
-    }
-  } espia;
-  menu.installEventFilter(&espia);
-  return QApplication::exec();
-}
-
 long CampoKb(const char* campo) {
   std::ifstream f("/proc/self/status");
   std::string linha;
@@ -487,12 +462,61 @@ int Memoria(int argc, char** argv) {
   return 0;
 }
 
+// Starts the program itself, as a user does, with Qt's log of widget painting
+// on and stamped with the monotonic clock, and returns the time from the
+// start of its process to the flush of the menu's first frame, in ms (to the
+// millisecond the log gives); negative when it never got there.
+double ArranqueDoPrograma(const char* programa) {
+  int canal[2];
+  if (pipe(canal) != 0) return -1;
+  posix_spawn_file_actions_t acoes;
+  posix_spawn_file_actions_init(&acoes);
+  posix_spawn_file_actions_adddup2(&acoes, canal[1], STDERR_FILENO);
+  posix_spawn_file_actions_addclose(&acoes, canal[0]);
+  std::vector<std::string> variaveis;
+  for (char** v = environ; *v != nullptr; ++v) {
+    if (std::strncmp(*v, "QT_LOGGING_RULES=", 17) != 0 && std::strncmp(*v, "QT_MESSAGE_PATTERN=", 19) != 0) {
+      variaveis.emplace_back(*v);
+    }
+  }
+  variaveis.emplace_back("QT_LOGGING_RULES=qt.widgets.painting=true");
+  variaveis.emplace_back("QT_MESSAGE_PATTERN=%{time boot} %{message}");
+  std::vector<char*> ambiente;
+  for (std::string& v : variaveis) ambiente.push_back(v.data());
+  ambiente.push_back(nullptr);
+  char* argv[] = {const_cast<char*>(programa), nullptr};
+  pid_t pid = 0;
+  const double inicio = Agora();
+  const int erro = posix_spawn(&pid, programa, &acoes, nullptr, argv, ambiente.data());
+  posix_spawn_file_actions_destroy(&acoes);
+  close(canal[1]);
+  double quadro = -1;
+  std::string saida;
+  char buf[4096];
+  ssize_t n = 0;
+  while (erro == 0 && quadro < 0 && (n = read(canal[0], buf, sizeof buf)) > 0) {
+    saida.append(buf, static_cast<std::size_t>(n));
+    for (std::size_t fim; quadro < 0 && (fim = saida.find('\n')) != std::string::npos; saida.erase(0, fim + 1)) {
+      const std::string linha = saida.substr(0, fim);
+      if (linha.find("Flushing") != std::string::npos && linha.find("FrmVelquora") != std::string::npos) {
+        quadro = std::strtod(linha.c_str(), nullptr) * 1000 - inicio;
+      }
+    }
+  }
+  close(canal[0]);
+  if (erro == 0) {
+    kill(pid, SIGTERM);
+    int estado = 0;
+    waitpid(pid, &estado, 0);
+  }
+  return quadro;
+}
+
 void Processos(const char* programa) {
   std::vector<double> arranques;
   for (int i = 0; i < 11; ++i) {
-    double inicio = 0;
-    const std::string s = Filho(programa, "--arranque", &inicio);
-    if (!s.empty()) arranques.push_back(std::strtod(s.c_str(), nullptr) - inicio);
+    const double t = ArranqueDoPrograma(VELQUORA_PROGRAMA);
+    if (t >= 0) arranques.push_back(t);
   }
   if (!arranques.empty()) {
     const double m = Quantil(arranques, 0.5);
@@ -522,7 +546,6 @@ void ImprimeTabela(double razao) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc > 1 && std::strcmp(argv[1], "--arranque") == 0) return Arranque(argc, argv);
   if (argc > 1 && std::strcmp(argv[1], "--memoria") == 0) return Memoria(argc, argv);
 
   QApplication app(argc, argv);
