@@ -41,11 +41,13 @@ test: build
 
 # Only the benchmark programs (the folder also holds their *_autogen
 # folders); the figures run at device pixel ratio 1 and 2.
+# They share the tests' private runtime directory, which Qt asks for.
 bench: build
 	@for b in $$(find $(BUILD_DIR)/bench -maxdepth 1 -type f -perm -u+x -name 'bench_*' | sort); do \
-	  QT_QPA_PLATFORM=offscreen $$b || exit 1; \
+	  XDG_RUNTIME_DIR=$(abspath $(BUILD_DIR)/tests/runtime) QT_QPA_PLATFORM=offscreen $$b || exit 1; \
 	done
-	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 $(BUILD_DIR)/bench/bench_figuras
+	XDG_RUNTIME_DIR=$(abspath $(BUILD_DIR)/tests/runtime) QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 \
+	  $(BUILD_DIR)/bench/bench_figuras
 
 docs: build
 	sh scripts/screenshots.sh $(BUILD_DIR)

@@ -89,11 +89,15 @@ inline void trechoCurto(QRgb* inicio, int n, QRgb cor) {
 #endif
 }
 
-// n pixels from `inicio`, n at most 16 (an empty run when n <= 0 stores
-// nothing): stores in blocks of eight whatever n is, the surplus ones
-// repeating the first pixel, so that no branch depends on the run's length.
+// n pixels from `inicio` (none when n <= 0). Up to 16, stores in blocks of
+// eight whatever n is, the surplus ones repeating the first pixel, so that
+// no branch depends on the run's length.
 inline void corre(QRgb* inicio, int n, QRgb cor) {
   if (n <= 0) return;
+  if (n > 16) {
+    std::fill(inicio, inicio + n, cor);
+    return;
+  }
 #pragma GCC unroll 8
   for (int k = 0; k < 8; ++k) inicio[k < n ? k : 0] = cor;
   if (n > 8) {
