@@ -19,15 +19,6 @@ using namespace velquora;
 
 namespace {
 
-// Visible top-level windows whose caption is exactly `nome`.
-QList<WId> janelas(const QString& nome) {
-  QList<WId> ids;
-  const QString saida = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                                 QLatin1Char('^') + QRegularExpression::escape(nome) + QLatin1Char('$')});
-  for (const QString& linha : saida.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) ids << linha.toULongLong();
-  return ids;
-}
-
 // The client area of a window on the screen.
 QRect geometria(WId id) {
   const QString saida = xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), QString::number(id)});

@@ -55,15 +55,6 @@ class Servidor : public ConexaoX {
   }
 };
 
-// Visible top-level windows of the caption.
-QList<WId> janelas(const QString& nome) {
-  QList<WId> ids;
-  const QString saida = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                                 QLatin1Char('^') + QRegularExpression::escape(nome) + QLatin1Char('$')});
-  for (const QString& linha : saida.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) ids << linha.toULongLong();
-  return ids;
-}
-
 QPoint centro(const QRect& r) { return QPoint(r.x() + r.width() / 2, r.y() + r.height() / 2); }
 
 }  // namespace

@@ -8,8 +8,10 @@
 #include <QByteArray>
 #include <QList>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
+#include <QWindow>
 #include <cstdlib>
 #include <cstring>
 
@@ -21,6 +23,15 @@ inline QString xdotool(const QStringList& argumentos) {
   p.start(QStringLiteral("xdotool"), argumentos);
   if (!p.waitForFinished(10000)) return {};
   return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+}
+
+// Visible top-level windows whose caption is exactly `nome`.
+inline QList<WId> janelas(const QString& nome) {
+  QList<WId> ids;
+  const QString saida = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                                 QLatin1Char('^') + QRegularExpression::escape(nome) + QLatin1Char('$')});
+  for (const QString& linha : saida.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) ids << linha.toULongLong();
+  return ids;
 }
 
 class ConexaoX {
