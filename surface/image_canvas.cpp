@@ -14,12 +14,6 @@ namespace {
 QColor cor(Cor c) { return QColor(Vermelho(c), Verde(c), Azul(c)); }
 QRgb rgb(Cor c) { return qRgb(Vermelho(c), Verde(c), Azul(c)); }
 
-// floor for values well inside the int range, without a library call.
-inline int piso(double v) {
-  const int i = static_cast<int>(v);
-  return i - (v < i);
-}
-
 constexpr std::size_t LoteLinhas = 4096;
 
 // The widest pen: the toolkit's DrawWidth goes to 32767, and Qt draws no

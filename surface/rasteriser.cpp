@@ -13,12 +13,6 @@ namespace velquora {
 
 namespace {
 
-// floor for values well inside the int range, without a library call.
-inline int piso(double v) {
-  const int i = static_cast<int>(v);
-  return i - (v < i);
-}
-
 // floor for any value, brought first into a range around the image that int
 // holds.
 inline int pisoLimitado(double v) { return piso(std::clamp(v, -1e8, 1e8)); }
@@ -69,6 +63,14 @@ inline void MeiasCordas(double r2, double a, double b, double& ma, double& mb) {
 #endif
 }
 
+// n pixels from `inicio`, n at most 8 (n <= 0 stores the first one), in
+// eight stores whatever n is: the surplus ones repeat the first pixel, so
+// that no branch depends on the run's length.
+inline void oitoOuMenos(QRgb* inicio, int n, QRgb cor) {
+#pragma GCC unroll 8
+  for (int k = 0; k < 8; ++k) inicio[k < n ? k : 0] = cor;
+}
+
 // n pixels from `inicio`, n at most 8; n <= 0 stores one pixel there. From
 // four pixels on, two stores of four that overlap as much as they must;
 // below, three single stores, the surplus ones repeating the first pixel.
@@ -84,26 +86,20 @@ inline void trechoCurto(QRgb* inicio, int n, QRgb cor) {
   inicio[n >= 2 ? 1 : 0] = cor;
   inicio[n >= 3 ? 2 : 0] = cor;
 #else
-#pragma GCC unroll 8
-  for (int k = 0; k < 8; ++k) inicio[k < n ? k : 0] = cor;
+  oitoOuMenos(inicio, n, cor);
 #endif
 }
 
-// n pixels from `inicio` (none when n <= 0). Up to 16, stores in blocks of
-// eight whatever n is, the surplus ones repeating the first pixel, so that
-// no branch depends on the run's length.
+// n pixels from `inicio` (none when n <= 0); up to 16 in one or two blocks of
+// eight stores.
 inline void corre(QRgb* inicio, int n, QRgb cor) {
   if (n <= 0) return;
   if (n > 16) {
     std::fill(inicio, inicio + n, cor);
     return;
   }
-#pragma GCC unroll 8
-  for (int k = 0; k < 8; ++k) inicio[k < n ? k : 0] = cor;
-  if (n > 8) {
-#pragma GCC unroll 8
-    for (int k = 8; k < 16; ++k) inicio[k < n ? k : 0] = cor;
-  }
+  oitoOuMenos(inicio, std::min(n, 8), cor);
+  if (n > 8) oitoOuMenos(inicio + 8, n - 8, cor);
 }
 
 }  // namespace
@@ -118,16 +114,7 @@ void Rasteriser::trecho(int y, int x0, int x1, QRgb cor) {
   if (static_cast<unsigned>(y) >= static_cast<unsigned>(altura_)) return;
   x0 = std::max(x0, 0);
   x1 = std::min(x1, largura_ - 1);
-  const int n = x1 - x0 + 1;
-  QRgb* inicio = linhaDaImagem(y) + x0;
-  if (static_cast<unsigned>(n - 1) < 8u) {
-    // A short run: eight stores whatever its length, the surplus ones
-    // repeating its first pixel, so that no branch depends on the length.
-#pragma GCC unroll 8
-    for (int k = 0; k < 8; ++k) inicio[k < n ? k : 0] = cor;
-  } else if (n > 8) {
-    std::fill(inicio, inicio + n, cor);
-  }
+  corre(linhaDaImagem(y) + x0, x1 - x0 + 1, cor);
 }
 
 QRect Rasteriser::recorta(double x0, double y0, double x1, double y1) const {
@@ -238,16 +225,7 @@ void Rasteriser::linhaLarga(double x1, double y1, double x2, double y2, double l
     const int j0 = std::max(primeiroCentro(my - meiaY), 0), j1 = std::min(ultimoCentro(my + meiaY), altura_ - 1);
     if (i0 > i1) return;
     const int n = i1 - i0 + 1;
-    if (n <= 8) {
-      // Short runs (the upright ones): eight stores a row, as below.
-      for (int j = j0; j <= j1; ++j) {
-        QRgb* inicio = linhaDaImagem(j) + i0;
-#pragma GCC unroll 8
-        for (int k = 0; k < 8; ++k) inicio[k < n ? k : 0] = cor;
-      }
-    } else {
-      for (int j = j0; j <= j1; ++j) std::fill(linhaDaImagem(j) + i0, linhaDaImagem(j) + i1 + 1, cor);
-    }
+    for (int j = j0; j <= j1; ++j) corre(linhaDaImagem(j) + i0, n, cor);
     return;
   }
   const double comprimento = std::sqrt(dx * dx + dy * dy);

@@ -18,6 +18,12 @@
 
 namespace velquora {
 
+// floor for values well inside the int range, without a library call.
+inline int piso(double v) {
+  const int i = static_cast<int>(v);
+  return i - (v < i);
+}
+
 class Rasteriser {
  public:
   Rasteriser() = default;
