@@ -405,27 +405,41 @@ double Agora() {
   return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
 }
 
-// Starts this program again with one argument and returns what it printed.
-std::string Filho(const char* programa, const char* modo, double* inicio) {
+// Starts argv[0] with the environment given, its output `fd` (stdout or
+// stderr) into a pipe; returns the pipe's end to read, or -1 (pid 0) when it
+// could not be started.
+int Inicia(char* const argv[], char* const ambiente[], int fd, pid_t& pid) {
+  pid = 0;
   int canal[2];
-  if (pipe(canal) != 0) return {};
+  if (pipe(canal) != 0) return -1;
   posix_spawn_file_actions_t acoes;
   posix_spawn_file_actions_init(&acoes);
-  posix_spawn_file_actions_adddup2(&acoes, canal[1], STDOUT_FILENO);
+  posix_spawn_file_actions_adddup2(&acoes, canal[1], fd);
   posix_spawn_file_actions_addclose(&acoes, canal[0]);
-  char* argv[] = {const_cast<char*>(programa), const_cast<char*>(modo), nullptr};
-  pid_t pid = 0;
-  *inicio = Agora();
-  const int erro = posix_spawn(&pid, programa, &acoes, nullptr, argv, environ);
+  const int erro = posix_spawn(&pid, argv[0], &acoes, nullptr, argv, ambiente);
   posix_spawn_file_actions_destroy(&acoes);
   close(canal[1]);
+  if (erro != 0) {
+    close(canal[0]);
+    pid = 0;
+    return -1;
+  }
+  return canal[0];
+}
+
+// Starts this program again with one argument and returns what it printed.
+std::string Filho(const char* programa, const char* modo) {
+  char* argv[] = {const_cast<char*>(programa), const_cast<char*>(modo), nullptr};
+  pid_t pid = 0;
+  const int leitura = Inicia(argv, environ, STDOUT_FILENO, pid);
+  if (leitura < 0) return {};
   std::string saida;
   char buf[256];
   ssize_t n = 0;
-  while (erro == 0 && (n = read(canal[0], buf, sizeof buf)) > 0) saida.append(buf, static_cast<std::size_t>(n));
-  close(canal[0]);
+  while ((n = read(leitura, buf, sizeof buf)) > 0) saida.append(buf, static_cast<std::size_t>(n));
+  close(leitura);
   int estado = 0;
-  if (erro == 0) waitpid(pid, &estado, 0);
+  waitpid(pid, &estado, 0);
   return saida;
 }
 
@@ -467,12 +481,6 @@ int Memoria(int argc, char** argv) {
 // start of its process to the flush of the menu's first frame, in ms (to the
 // millisecond the log gives); negative when it never got there.
 double ArranqueDoPrograma(const char* programa) {
-  int canal[2];
-  if (pipe(canal) != 0) return -1;
-  posix_spawn_file_actions_t acoes;
-  posix_spawn_file_actions_init(&acoes);
-  posix_spawn_file_actions_adddup2(&acoes, canal[1], STDERR_FILENO);
-  posix_spawn_file_actions_addclose(&acoes, canal[0]);
   std::vector<std::string> variaveis;
   for (char** v = environ; *v != nullptr; ++v) {
     if (std::strncmp(*v, "QT_LOGGING_RULES=", 17) != 0 && std::strncmp(*v, "QT_MESSAGE_PATTERN=", 19) != 0) {
@@ -487,14 +495,13 @@ double ArranqueDoPrograma(const char* programa) {
   char* argv[] = {const_cast<char*>(programa), nullptr};
   pid_t pid = 0;
   const double inicio = Agora();
-  const int erro = posix_spawn(&pid, programa, &acoes, nullptr, argv, ambiente.data());
-  posix_spawn_file_actions_destroy(&acoes);
-  close(canal[1]);
+  const int leitura = Inicia(argv, ambiente.data(), STDERR_FILENO, pid);
+  if (leitura < 0) return -1;
   double quadro = -1;
   std::string saida;
   char buf[4096];
   ssize_t n = 0;
-  while (erro == 0 && quadro < 0 && (n = read(canal[0], buf, sizeof buf)) > 0) {
+  while (quadro < 0 && (n = read(leitura, buf, sizeof buf)) > 0) {
     saida.append(buf, static_cast<std::size_t>(n));
     for (std::size_t fim; quadro < 0 && (fim = saida.find('\n')) != std::string::npos; saida.erase(0, fim + 1)) {
       const std::string linha = saida.substr(0, fim);
@@ -503,12 +510,10 @@ double ArranqueDoPrograma(const char* programa) {
       }
     }
   }
-  close(canal[0]);
-  if (erro == 0) {
-    kill(pid, SIGTERM);
-    int estado = 0;
-    waitpid(pid, &estado, 0);
-  }
+  close(leitura);
+  kill(pid, SIGTERM);
+  int estado = 0;
+  waitpid(pid, &estado, 0);
   return quadro;
 }
 
@@ -531,8 +536,7 @@ int Processos(const char* programa) {
     std::printf("start-up to the menu's first frame: not measured, the program never showed it\n");
     ++acima;
   }
-  double inicio = 0;
-  const std::string s = Filho(programa, "--memoria", &inicio);
+  const std::string s = Filho(programa, "--memoria");
   const long kb = std::strtol(s.c_str(), nullptr, 10);
   if (!s.empty()) {
     std::printf("Peano curve level 6, peak memory over an idle window: %.2f MB (bar 2 MB)%s\n", kb / 1024.0,
