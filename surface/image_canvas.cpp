@@ -270,8 +270,7 @@ void ImageCanvas::desenhaLinha(float x1, float y1, float x2, float y2, std::opti
   if (foraDoPlano(a) || foraDoPlano(b)) return;
   const Cor corLinha = c.value_or(frente_);
   if (rasterizaDireto()) {
-    if (std::min(a.x(), b.x()) >= contido_.x0 && std::max(a.x(), b.x()) < contido_.x1 &&
-        std::min(a.y(), b.y()) >= contido_.y0 && std::max(a.y(), b.y()) < contido_.y1) {
+    if (contido(std::min(a.x(), b.x()), std::min(a.y(), b.y()), std::max(a.x(), b.x()), std::max(a.y(), b.y()))) {
       rasteriser().tracaDentro(a.x(), a.y(), b.x(), b.y(), larguraDispositivo_, rgb(corLinha));
     } else {
       alterou(rasteriser().linha(a.x(), a.y(), b.x(), b.y(), larguraDispositivo_, rgb(corLinha)));
@@ -300,8 +299,7 @@ void ImageCanvas::desenhaCirculo(float x, float y, float raio, std::optional<Cor
     const QRgb* fundo = estiloPreenchimento_ == 0 ? &preenchimento : nullptr;
     // Inside what has changed already (the figures' circles within the
     // first one), as a segment of the circle's width would be.
-    if (centro.x() - r >= contido_.x0 && centro.x() + r < contido_.x1 && centro.y() - r >= contido_.y0 &&
-        centro.y() + r < contido_.y1) {
+    if (contido(centro.x() - r, centro.y() - r, centro.x() + r, centro.y() + r)) {
       rasteriser().tracaCirculo(centro.x(), centro.y(), r, fundo, rgb(c.value_or(frente_)), larguraDispositivo_);
     } else {
       alterou(rasteriser().circulo(centro.x(), centro.y(), r, fundo, rgb(c.value_or(frente_)), larguraDispositivo_));

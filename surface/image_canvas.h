@@ -189,6 +189,11 @@ class ImageCanvas : public Canvas {
     aumentaAlterado(area);
   }
   void aumentaAlterado(const QRect& area);
+  // Whether a shape spanning these device coordinates, widened by the pen,
+  // lies inside what has changed already.
+  bool contido(double xMin, double yMin, double xMax, double yMax) const {
+    return xMin >= contido_.x0 && xMax < contido_.x1 && yMin >= contido_.y0 && yMax < contido_.y1;
+  }
   // Everything the painter drew since it opened counts as changed.
   void pintorAlterou() { aumentaAlterado(imagem_.rect()); }
   // A pen of `largura` logical pixels, in whole device pixels.
